@@ -1,0 +1,64 @@
+#include "app/clock.h"
+
+#include <array>
+
+namespace app {
+
+QDateTime Clock::now() const
+{
+    if (m_frozen)
+        return *m_frozen;
+    return QDateTime::currentDateTime().addMSecs(m_offsetMsecs);
+}
+
+void Clock::freezeAt(const QDateTime& instant)
+{
+    m_frozen = instant;
+    m_offsetMsecs = 0;
+}
+
+void Clock::startAt(const QDateTime& instant)
+{
+    m_frozen.reset();
+    m_offsetMsecs = QDateTime::currentDateTime().msecsTo(instant);
+}
+
+void Clock::advance(qint64 msecs)
+{
+    if (m_frozen)
+        m_frozen = m_frozen->addMSecs(msecs);
+    else
+        m_offsetMsecs += msecs;
+}
+
+void Clock::reset()
+{
+    m_frozen.reset();
+    m_offsetMsecs = 0;
+}
+
+QString weekdayName(const Clock& clock)
+{
+    static const std::array<const char*, 7> names = {
+        "星期天", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};
+    // Qt counts Monday as 1 and Sunday as 7; the names count Sunday as 0.
+    return QString::fromUtf8(names[clock.today().dayOfWeek() % 7]);
+}
+
+bool isWeekend(const Clock& clock)
+{
+    const QString day = weekdayName(clock);
+    return day == QStringLiteral("星期六") || day == QStringLiteral("星期天");
+}
+
+ClockFields decodeNow(const Clock& clock)
+{
+    const QDateTime instant = clock.now();
+    const QDate date = instant.date();
+    const QTime time = instant.time();
+    return {quint16(date.year()), quint16(date.month()), quint16(date.day()),
+            quint16(time.hour()), quint16(time.minute()), quint16(time.second()),
+            quint16(time.msec())};
+}
+
+} // namespace app
