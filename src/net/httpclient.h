@@ -67,6 +67,9 @@ public:
     static QByteArray encodeForm(const FormFields& fields);
 
 private:
+    void transfer(const QString& address, const QByteArray* form, QByteArray* body,
+                  QIODevice* sink = nullptr);
+
     QString m_name;
     QNetworkAccessManager* m_manager;
     int m_readTimeoutMsecs = 0;
