@@ -41,13 +41,20 @@ void checkAddress(const QString& address)
         throw HttpError("not an http address: " + address.toStdString());
 }
 
+// Marks the client busy for one request. The client may be destroyed while its request waits
+// (a window closed from a nested event); the flag then no longer exists and is left alone.
 class BusyScope final {
 public:
-    explicit BusyScope(bool& busy) : m_busy(busy) { m_busy = true; }
-    ~BusyScope() { m_busy = false; }
+    BusyScope(QObject* owner, bool& busy) : m_owner(owner), m_busy(busy) { m_busy = true; }
+    ~BusyScope()
+    {
+        if (m_owner)
+            m_busy = false;
+    }
     Q_DISABLE_COPY_MOVE(BusyScope)
 
 private:
+    QPointer<QObject> m_owner;
     bool& m_busy;
 };
 
@@ -91,6 +98,8 @@ void HttpClient::disconnectFromHost()
 QByteArray HttpClient::encodeForm(const FormFields& fields)
 {
     QStringEncoder toGbk("GBK");
+    if (!toGbk.isValid())
+        throw HttpError("no GBK encoder on this system");
     QByteArray body;
     for (const auto& [key, value] : fields) {
         if (!body.isEmpty())
@@ -108,7 +117,7 @@ void HttpClient::transfer(const QString& address, const QByteArray* form, QByteA
     if (m_busy)
         throw HttpError(m_name.toStdString() + " is already waiting for a reply");
     checkAddress(address);
-    BusyScope busy(m_busy);
+    BusyScope busy(this, m_busy);
 
     QNetworkReply* reply = form
         ? m_manager->post(makeRequest(address, m_readTimeoutMsecs,
