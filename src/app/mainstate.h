@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace app {
+
+// The values the main window holds for the whole run and the loaders read.
+struct MainState {
+    // Folder of the settings database and the state files.
+    QString systemDir;
+    // Scheme and host of the own service; every service path is appended to it.
+    QString serviceBase;
+    // The stock on the main window: six digits, and its name from the quote feed.
+    QString currentCode;
+    QString currentName;
+    // True while the main window is hidden in the notification area; refreshes skip their work.
+    bool inTray = false;
+};
+
+} // namespace app

@@ -1,0 +1,68 @@
+#include "app/maintimers.h"
+
+#include "app/timerhandler.h"
+#include "net/guard.h"
+
+namespace app {
+
+const std::array<MainTimerSetup, 8>& mainTimerTable()
+{
+    static const std::array<MainTimerSetup, 8> table = {{
+        {MainTimer::Timer1, "Timer1", 1000, false, true},
+        {MainTimer::Timer2, "Timer2", 60000, true, true},
+        {MainTimer::Timer4, "Timer4", 5000, false, true},
+        {MainTimer::Timer5, "Timer5", 30000, false, true},
+        {MainTimer::Timer6, "Timer6", 1000, true, true},
+        {MainTimer::Timer7, "Timer7", 5000, false, true},
+        {MainTimer::Timer8, "Timer8", 10, false, false},
+        {MainTimer::Timer9, "Timer9", 30000, true, true},
+    }};
+    return table;
+}
+
+MainTimers::MainTimers(QObject* parent) : QObject(parent)
+{
+    for (const MainTimerSetup& setup : mainTimerTable()) {
+        Slot& slot = m_slots[indexOf(setup.id)];
+        slot.timer.setObjectName(QString::fromLatin1(setup.name));
+        slot.timer.setInterval(setup.intervalMsecs);
+        slot.reenables = setup.reenablesItself;
+        const MainTimer id = setup.id;
+        connect(&slot.timer, &QTimer::timeout, this, [this, id] { fire(id); });
+        if (setup.onAtCreation)
+            slot.timer.start();
+    }
+}
+
+std::size_t MainTimers::indexOf(MainTimer id)
+{
+    return static_cast<std::size_t>(id);
+}
+
+QTimer& MainTimers::timer(MainTimer id)
+{
+    return m_slots[indexOf(id)].timer;
+}
+
+const QTimer& MainTimers::timer(MainTimer id) const
+{
+    return m_slots[indexOf(id)].timer;
+}
+
+void MainTimers::setWork(MainTimer id, std::function<void()> work)
+{
+    m_slots[indexOf(id)].work = std::move(work);
+}
+
+bool MainTimers::fire(MainTimer id)
+{
+    Slot& slot = m_slots[indexOf(id)];
+    // A copy, so work that replaces the timer's work while it runs does not destroy itself.
+    const std::function<void()> work = slot.work ? slot.work : [] {};
+    if (slot.reenables)
+        return runWithTimerOff(slot.timer, work);
+    slot.timer.stop();
+    return net::runGuarded(work);
+}
+
+} // namespace app

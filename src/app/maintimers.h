@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+#include <array>
+#include <functional>
+
+namespace app {
+
+enum class MainTimer { Timer1, Timer2, Timer4, Timer5, Timer6, Timer7, Timer8, Timer9 };
+
+struct MainTimerSetup {
+    MainTimer id;
+    const char* name;
+    int intervalMsecs;
+    bool onAtCreation;
+    // Every handler but the splash removal turns its timer back on when its work is done.
+    bool reenablesItself;
+};
+
+// The main window's timers: intervals and the state each starts in.
+const std::array<MainTimerSetup, 8>& mainTimerTable();
+
+// The eight timers of the main window. Each tick runs the work set for its timer through
+// runWithTimerOff(); the splash timer instead stays off after its one run. A timer whose work is
+// not set yet still ticks and does nothing.
+class MainTimers final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(MainTimers)
+
+public:
+    explicit MainTimers(QObject* parent = nullptr);
+
+    QTimer& timer(MainTimer id);
+    const QTimer& timer(MainTimer id) const;
+    bool isActive(MainTimer id) const { return timer(id).isActive(); }
+    void start(MainTimer id) { timer(id).start(); }
+    void stop(MainTimer id) { timer(id).stop(); }
+
+    void setWork(MainTimer id, std::function<void()> work);
+    // Runs one tick now, exactly as the timer's timeout does; true when the work ran to its end.
+    bool fire(MainTimer id);
+
+private:
+    struct Slot {
+        QTimer timer;
+        std::function<void()> work;
+        bool reenables = true;
+    };
+
+    static std::size_t indexOf(MainTimer id);
+
+    std::array<Slot, 8> m_slots;
+};
+
+} // namespace app

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QWidget>
+
+namespace ui {
+
+// Popup: a big trade of a watched stock.
+class TForm7 final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TForm7)
+
+public:
+    explicit TForm7(QWidget* parent = nullptr);
+};
+
+} // namespace ui

@@ -1,0 +1,69 @@
+#include "ui/splashwindow.h"
+
+#include "app/placement.h"
+#include "app/shelltexts.h"
+#include "ui/artwork.h"
+#include "ui/fonts.h"
+#include "ui/windowshell.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+namespace ui {
+
+namespace {
+
+constexpr int updatedTop = 60;
+constexpr int versionTop = 112;
+constexpr int lineHeight = 20;
+
+QLabel* centredLine(QWidget* parent, const QString& text, int top, int pixelSize)
+{
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setGeometry(0, top, parent->width(), lineHeight);
+    label->setFont(songFont(pixelSize, true));
+    label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    return label;
+}
+
+} // namespace
+
+TForm12::TForm12(bool showAtCreation, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+{
+    applyWindowEntry(*this, "TForm12");
+    // The splash stands for the application on the task bar.
+    setWindowTitle(app::applicationTitle());
+    setWindowIcon(applicationIcon());
+    setFont(songFont(14));
+
+    auto* bevel = new QFrame(this);
+    bevel->setObjectName(QStringLiteral("Panel1"));
+    bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    bevel->setLineWidth(2);
+    bevel->setGeometry(rect());
+
+    auto* background = new QLabel(bevel);
+    background->setObjectName(QStringLiteral("Image1"));
+    background->setGeometry(bevel->contentsRect());
+    background->setPixmap(splashBackground(background->size()));
+
+    auto* title = new QLabel(bevel);
+    title->setObjectName(QStringLiteral("Image2"));
+    title->setGeometry(8, 14, width() - 16, 40);
+    title->setPixmap(splashTitle(title->size(), QStringLiteral("岚拓股票情报系统")));
+
+    m_updated = centredLine(bevel, app::splashUpdated(), updatedTop, 14);
+    m_version = centredLine(bevel, app::splashVersion(), versionTop, 16);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(app::centredOn(screen->geometry(), size()));
+    if (showAtCreation)
+        show();
+}
+
+} // namespace ui
