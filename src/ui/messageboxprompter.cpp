@@ -13,6 +13,14 @@ void MessageBoxPrompter::error(const QString& text)
     box.exec();
 }
 
+void MessageBoxPrompter::inform(const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, app::applicationTitle(), text,
+                    QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
 bool MessageBoxPrompter::ask(const QString& text)
 {
     QMessageBox box(QMessageBox::Question, app::questionBoxTitle(), text,

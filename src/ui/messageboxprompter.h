@@ -8,6 +8,7 @@ namespace ui {
 class MessageBoxPrompter final : public app::Prompter {
 public:
     void error(const QString& text) override;
+    void inform(const QString& text) override;
     bool ask(const QString& text) override;
 };
 
