@@ -1,0 +1,145 @@
+#pragma once
+
+#include <QDateTime>
+#include <QHash>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace service {
+
+// Addresses may hold "{base}", replaced by the service's own address when a reply is built.
+struct ServiceStatus {
+    QString startStatus;
+    QString runStatus;
+    QString pageUrl;
+    QString noticeUrl;
+};
+
+struct DigestRecord {
+    QString text;
+    QString title;
+    QString extra3;
+    QString extra4;
+};
+
+struct StockPick {
+    QString code;
+    QString name;
+    QString date;
+    QString time;
+};
+
+struct Recommendation {
+    QString ip;
+    QString code;
+    QString name;
+    QString reason;
+    QString postedAt;
+};
+
+struct ChannelEntry {
+    QString caption;
+    QString address;   // plain; scrambled when the list is served
+    QString category;  // "0" for a category, else the key of its category
+    QString group;     // a category's key, or an entry's group key
+    QString level;     // "0" on the first level, else inside its group
+};
+
+struct WatchStock {
+    QString code;
+    QString name;
+    QString flags;
+    QString bigTrade;
+    QString bigOrder;
+    QString riseFall;
+    QString minutes;
+};
+
+struct WatchCopy {
+    bool remoteOn = false;
+    std::vector<WatchStock> wave1;
+    std::vector<WatchStock> wave2;
+    std::vector<WatchStock> wave3;
+};
+
+// The service's SQLite file, "lantuo-server.sqlite" in the data folder. One named connection,
+// every statement prepared with bound values, every write committed at once (WAL journal), the
+// schema created inside one transaction. Two processes may share the file: the running server
+// and the admin command.
+//
+// Tables: settings(key, value); digests(id, text, title, extra3, extra4, published_at);
+// picks(id, code, name, pick_date, pick_time); phones(sn, remote_on, registered_at);
+// watch_rows(id, sn, wave, code, name, flags, big_trade, big_order, rise_fall, minutes);
+// recommendations(id, ip, day, code, name, reason, posted_at);
+// channels(id, caption, address, category, grp, level).
+class ServiceStore final {
+public:
+    static constexpr int kMaxRowsPerWave = 500;
+    static constexpr int kRecommendationsPerDay = 2;
+
+    enum class Outcome { Done, Known, UnknownPhone, Full, LimitReached, Failed };
+
+    explicit ServiceStore(const QString& folder);
+    ~ServiceStore();
+    Q_DISABLE_COPY_MOVE(ServiceStore)
+
+    static QString fileIn(const QString& folder);
+
+    bool isOpen() const { return m_open; }
+    // True when this opening created the file's tables.
+    bool isNew() const { return m_new; }
+    QString errorText() const { return m_error; }
+
+    ServiceStatus status();
+    bool setStatus(const ServiceStatus& status);
+    QString notice();
+    bool setNotice(const QString& html);
+    // Counts one start of a client; returns the count so far, -1 on failure.
+    qint64 countStart();
+
+    std::optional<DigestRecord> latestDigest();
+    std::vector<DigestRecord> digests(int limit);
+    bool addDigest(const DigestRecord& record, const QDateTime& at);
+
+    std::vector<StockPick> latestPicks(int limit);
+    bool addPick(const StockPick& pick);
+
+    Outcome registerPhone(const QString& sn, const QDateTime& at);
+    Outcome setRemote(const QString& sn, bool on);
+    Outcome clearWave(const QString& sn, int wave);
+    Outcome addWatchStock(const QString& sn, int wave, const WatchStock& stock);
+    std::optional<WatchCopy> watchCopy(const QString& sn);
+
+    // At most kRecommendationsPerDay per address and day; the check and the insert are one
+    // transaction.
+    Outcome addRecommendation(const Recommendation& recommendation, const QDate& day);
+    std::vector<Recommendation> latestRecommendations(int limit);
+
+    std::vector<ChannelEntry> channels();
+    bool addChannel(const ChannelEntry& entry);
+    bool clearChannels();
+
+private:
+    bool openFile(const QString& folder);
+    bool createSchema();
+    QSqlQuery& prepared(const QString& sql);
+    bool run(QSqlQuery& query);
+    bool runConstant(const QString& sql);
+    QString setting(const QString& key, const QString& fallback);
+    bool setSetting(const QString& key, const QString& value);
+    bool phoneKnown(const QString& sn, bool& failed);
+    std::vector<WatchStock> waveRows(const QString& sn, int wave);
+
+    QString m_connection;
+    bool m_open = false;
+    bool m_new = false;
+    QString m_error;
+    QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
+};
+
+} // namespace service
