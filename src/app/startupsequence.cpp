@@ -67,4 +67,11 @@ StartupSequence::Result StartupSequence::run() const
     return result;
 }
 
+void StartupSequence::runNested() const
+{
+    const std::vector<Named> steps = m_steps;
+    for (const Named& n : steps)
+        n.step();
+}
+
 } // namespace app

@@ -31,6 +31,10 @@ public:
     bool contains(const QString& name) const;
 
     Result run() const;
+    // The steps in order without the guard, for a chain that runs inside another one (the
+    // dashboard load inside a lookup): the first failure travels on to the caller. The final
+    // block is not run.
+    void runNested() const;
 
 private:
     struct Named {
