@@ -1,0 +1,205 @@
+// Each own-service path and each simulated page, read the way the client reads it.
+#include "app/servicestatus.h"
+#include "net/serviceenvelope.h"
+#include "quotes/indexquotes.h"
+#include "quotes/quoterow.h"
+#include "server/rawclient.h"
+#include "server/servicetestkit.h"
+
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using servertest::SharedServer;
+
+class ServicePathsTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { SharedServer::startShared(); }
+    static void TearDownTestSuite() { SharedServer::stopShared(); }
+
+    static QString url(const QString& path) { return SharedServer::server().url(path); }
+    static QString base() { return SharedServer::server().base(); }
+    static QString page(const QString& path) { return servertest::fetchPage(url(path)); }
+    static void admin(const QStringList& arguments)
+    {
+        QByteArray output;
+        ASSERT_EQ(servertest::ServerProcess::admin(SharedServer::dataDir(), arguments, &output), 0)
+            << output.constData();
+    }
+};
+
+TEST_F(ServicePathsTest, StatusGivesRunAndTheNoticePageOfThisServer)
+{
+    const app::ServiceStatus status = app::parseServiceStatus(page(QStringLiteral("/gplogin.asp")));
+    EXPECT_EQ(status.startStatus, QStringLiteral("1"));
+    EXPECT_EQ(status.runStatus, QStringLiteral("8"));
+    EXPECT_EQ(status.pageUrl, base() + QStringLiteral("/download.html"));
+    EXPECT_EQ(status.noticeUrl, base() + QStringLiteral("/notice.html"));
+    EXPECT_TRUE(servertest::fetchPage(status.noticeUrl).contains(QStringLiteral("欢迎使用")));
+    EXPECT_NO_THROW(servertest::fetchPage(status.pageUrl));
+}
+
+TEST_F(ServicePathsTest, OperatorSwitchesStatusAndAddresses)
+{
+    admin({QStringLiteral("status"), QStringLiteral("--start"), QStringLiteral("2"),
+           QStringLiteral("--run"), QStringLiteral("7"), QStringLiteral("--page"),
+           QStringLiteral("http://example.test/new.html")});
+    const app::ServiceStatus status = app::parseServiceStatus(page(QStringLiteral("/gplogin.asp")));
+    admin({QStringLiteral("status"), QStringLiteral("--start"), QStringLiteral("1"),
+           QStringLiteral("--run"), QStringLiteral("8"), QStringLiteral("--page"),
+           QStringLiteral("{base}/download.html")});
+    EXPECT_EQ(status.startStatus, QStringLiteral("2"));
+    EXPECT_EQ(status.runStatus, QStringLiteral("7"));
+    EXPECT_EQ(status.pageUrl, QStringLiteral("http://example.test/new.html"));
+    EXPECT_EQ(status.noticeUrl, base() + QStringLiteral("/notice.html"));
+}
+
+TEST_F(ServicePathsTest, OperatorRefusesAStatusThatWouldBreakTheReply)
+{
+    for (const QStringList& bad : {QStringList{QStringLiteral("--start"), QStringLiteral("&")},
+                                   QStringList{QStringLiteral("--run"), QStringLiteral("88")},
+                                   QStringList{QStringLiteral("--page"), QStringLiteral("http://a/x&2y")},
+                                   QStringList{QStringLiteral("--notice-url"), QStringLiteral("javascript:alert(1)")}}) {
+        EXPECT_EQ(servertest::ServerProcess::admin(SharedServer::dataDir(),
+                                                   QStringList{QStringLiteral("status")} + bad),
+                  2)
+            << qPrintable(bad.join(' '));
+    }
+    EXPECT_EQ(app::parseServiceStatus(page(QStringLiteral("/gplogin.asp"))).runStatus,
+              QStringLiteral("8"));
+}
+
+TEST_F(ServicePathsTest, OnlineCountIsANumberBetweenTheMarkers)
+{
+    const QString payload = net::envelopePayload(page(QStringLiteral("/gpreadall.asp"))).value();
+    bool isNumber = false;
+    EXPECT_GE(payload.trimmed().toInt(&isNumber), 1);
+    EXPECT_TRUE(isNumber) << qPrintable(payload);
+}
+
+TEST_F(ServicePathsTest, StartCountAnswers)
+{
+    const int first = net::envelopePayload(page(QStringLiteral("/gpall.asp"))).value().toInt();
+    const int second = net::envelopePayload(page(QStringLiteral("/gpall.asp"))).value().toInt();
+    EXPECT_EQ(second, first + 1);
+}
+
+TEST_F(ServicePathsTest, DigestIsTheLatestPublishedRecord)
+{
+    const QStringList marks = {QStringLiteral("&1"), QStringLiteral("&2"), QStringLiteral("&3"), QStringLiteral("&4")};
+    const QStringList seeded = servertest::markedPieces(page(QStringLiteral("/gpgetnews.asp")), marks);
+    ASSERT_EQ(seeded.size(), 4);
+    EXPECT_FALSE(seeded[0].trimmed().isEmpty());
+
+    admin({QStringLiteral("digest"), QStringLiteral("--text"), QStringLiteral("午间两市小幅震荡，成交温和。"),
+           QStringLiteral("--title"), QStringLiteral("午间快评")});
+    const QStringList latest = servertest::markedPieces(page(QStringLiteral("/gpgetnews.asp")), marks);
+    ASSERT_EQ(latest.size(), 4);
+    EXPECT_EQ(latest[0], QStringLiteral("午间两市小幅震荡，成交温和。"));
+    EXPECT_EQ(latest[1], QStringLiteral("午间快评"));
+    EXPECT_TRUE(page(QStringLiteral("/nwes.asp")).contains(QStringLiteral("午间快评")));
+}
+
+TEST_F(ServicePathsTest, SelectedStocksEndWithTheNewPick)
+{
+    const QString path = QStringLiteral("/gpsfjgshow.asp?userid=4711");
+    const QStringList marks = {QStringLiteral("&1"), QStringLiteral("&2"), QStringLiteral("&3"), QStringLiteral("&4")};
+    const QStringList before = servertest::markedPieces(page(path), marks);
+    ASSERT_EQ(before.size() % 4, 0);
+    admin({QStringLiteral("pick"), QStringLiteral("--code"), QStringLiteral("300750"),
+           QStringLiteral("--date"), QStringLiteral("2024-5-10"), QStringLiteral("--time"), QStringLiteral("10:30:00")});
+    const QStringList after = servertest::markedPieces(page(path), marks);
+    ASSERT_EQ(after.size(), before.size() + 4);
+    // A record begins after the previous "&4"; the client trims the record text.
+    EXPECT_EQ(after[after.size() - 4].trimmed(), QStringLiteral("300750"));
+    EXPECT_EQ(after[after.size() - 3], QStringLiteral("宁德时代"));
+    EXPECT_EQ(after[after.size() - 2], QStringLiteral("2024-5-10"));
+    EXPECT_EQ(after[after.size() - 1], QStringLiteral("10:30:00"));
+}
+
+TEST_F(ServicePathsTest, ChannelListHasCategoriesEntriesAndAGroupWithAddressesOfThisServer)
+{
+    const QString payload = net::envelopePayload(page(QStringLiteral("/gp1gettvdata.asp"))).value();
+    const QStringList records = payload.split(QStringLiteral("***"));
+    int categories = 0;
+    int groupItems = 0;
+    QStringList addresses;
+    for (int i = 0; i + 1 < records.size(); ++i) { // text after the last "***" is not a record
+        const QString record = records[i].trimmed();
+        const QStringList fields = servertest::markedPieces(
+            QStringLiteral("text=\"#000000\">") + record + QStringLiteral("&5"),
+            {QStringLiteral("&1"), QStringLiteral("&2"), QStringLiteral("&3"), QStringLiteral("&4"), QStringLiteral("&5")});
+        ASSERT_EQ(fields.size(), 5) << qPrintable(record);
+        if (fields[2] == QLatin1String("0"))
+            ++categories;
+        else if (fields[4] != QLatin1String("0") && !fields[1].isEmpty())
+            ++groupItems;
+        if (!fields[1].isEmpty())
+            addresses.append(servertest::clientDescramble(fields[1]));
+    }
+    EXPECT_EQ(categories, 2);
+    EXPECT_EQ(groupItems, 2);
+    ASSERT_FALSE(addresses.isEmpty());
+    for (const QString& address : addresses)
+        EXPECT_TRUE(address.startsWith(base() + QStringLiteral("/tv/"))) << qPrintable(address);
+}
+
+TEST_F(ServicePathsTest, StockPageShowsTheStockFromTheMarket)
+{
+    const QString stock = page(QStringLiteral("/gpgetstock.asp?name=000001"));
+    EXPECT_TRUE(stock.contains(QStringLiteral("平安银行(000001)")));
+    EXPECT_TRUE(stock.contains(QStringLiteral("<table")) || stock.contains(QStringLiteral("尚未开盘")));
+    const auto unknown = servertest::rawRequest(SharedServer::server().port(),
+                                                servertest::plainGet("/gpgetstock.asp?name=999999"));
+    EXPECT_EQ(unknown.status, 404);
+}
+
+TEST_F(ServicePathsTest, BrowserPagesAreGbkPages)
+{
+    for (const char* path : {"/gpcgad.html", "/nwes.asp", "/jg.asp", "/fault.html", "/author.html",
+                             "/download.html", "/notice.html"}) {
+        QString text;
+        EXPECT_NO_THROW(text = page(QString::fromLatin1(path))) << path;
+        EXPECT_TRUE(text.contains(QStringLiteral("</body>"))) << path;
+    }
+}
+
+TEST_F(ServicePathsTest, QuoteFeedGivesEighteenFieldsInAWrapperWithoutCommas)
+{
+    const quotes::QuoteRow row = quotes::QuoteRow::parse(servertest::fetchPage(
+        url(QStringLiteral("/EM_Quote2007/optional.aspx?type=z&fav=000001&hick=zhou")), true));
+    ASSERT_TRUE(row.complete());
+    EXPECT_EQ(row.field(2), QStringLiteral("000001"));
+    EXPECT_EQ(row.field(3), QStringLiteral("平安银行"));
+    static const QRegularExpression number(QStringLiteral("^-?\\d+(\\.\\d+)?$"));
+    for (int field : {4, 6, 7, 8, 9, 10, 11, 12, 13, 15, 16, 17, 18})
+        EXPECT_TRUE(number.match(row.field(field)).hasMatch()) << field << qPrintable(row.field(field));
+    EXPECT_TRUE(row.field(5) == QLatin1String("0") || row.field(5).endsWith(QLatin1Char('%')));
+}
+
+TEST_F(ServicePathsTest, QuoteFeedGivesFewerThanThreeFieldsForAnUnknownCode)
+{
+    for (const char* code : {"999999", "12345", "abcdef", ""}) {
+        const quotes::QuoteRow row = quotes::QuoteRow::parse(servertest::fetchPage(
+            url(QStringLiteral("/EM_Quote2007/optional.aspx?type=z&fav=%1&hick=zhou").arg(QLatin1String(code))), true));
+        EXPECT_FALSE(row.has(3)) << code;
+    }
+}
+
+TEST_F(ServicePathsTest, IndexPageFillsBothIndexLines)
+{
+    quotes::IndexBox box;
+    quotes::applyIndexPage(servertest::fetchPage(
+                               url(QStringLiteral("/EM_Quote2007/default.aspx?type=fs&stk=6000361")), true),
+                           box);
+    ASSERT_TRUE(box.shanghai.line.has_value());
+    ASSERT_TRUE(box.shenzhen.line.has_value());
+    EXPECT_TRUE(box.shanghai.line->startsWith(QStringLiteral("上证：")));
+    EXPECT_TRUE(box.shenzhen.line->startsWith(QStringLiteral("深成：")));
+    EXPECT_TRUE(box.shanghai.line->contains(QStringLiteral(" 成交")));
+    EXPECT_GE(box.shanghai.fields.size(), 13);
+}
+
+} // namespace
