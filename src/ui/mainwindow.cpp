@@ -314,7 +314,8 @@ void TForm1::buildStatusBar()
         QLabel* panel = plainLabel(QString(), bar);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i + 1));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panel->setFont(songFont(12));
+        // 11 px: the stand-in faces are wider than SimSun, and the title must fit its 120 px.
+        panel->setFont(songFont(11));
         panel->setIndent(1);
         // The last panel reaches to the right edge, as a status bar's last part does.
         const bool last = i + 1 == m_statusPanels.size();
@@ -332,11 +333,11 @@ void TForm1::buildNewsStrip()
     QFrame* strip = namedFrame("Panel8", this,
                                QRect(clientWidth - stripWidth - 2, statusBarTop + 4, stripWidth, 22));
     strip->setStyleSheet(QStringLiteral("#Panel8 { background: white; }"));
-    auto* idle = new QLabel(strip);
+    auto* idle = plainLabel(QString(), strip);
     idle->setObjectName(QStringLiteral("Image1"));
     idle->setGeometry(4, 3, 16, 16);
     idle->setPixmap(newsIcon(QSize(16, 16), false));
-    auto* unread = new QLabel(strip);
+    auto* unread = plainLabel(QString(), strip);
     unread->setObjectName(QStringLiteral("Image19"));
     unread->setGeometry(4, 3, 16, 16);
     unread->setPixmap(newsIcon(QSize(16, 16), true));

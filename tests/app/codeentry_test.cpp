@@ -2,12 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct KeyCase {
     char16_t key;
     bool kept;
 };
+
+void PrintTo(const KeyCase& c, std::ostream* os)
+{
+    *os << "key " << int(c.key);
+}
 
 class CodeKeyTest : public ::testing::TestWithParam<KeyCase> {};
 
@@ -32,6 +39,11 @@ struct TextCase {
     const char* text;
     bool acceptable;
 };
+
+void PrintTo(const TextCase& c, std::ostream* os)
+{
+    *os << "text " << c.text;
+}
 
 class CodeTextTest : public ::testing::TestWithParam<TextCase> {};
 

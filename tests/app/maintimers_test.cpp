@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <stdexcept>
 
 namespace {
@@ -19,6 +21,11 @@ struct TimerCase {
     int interval;
     bool onAtCreation;
 };
+
+void PrintTo(const TimerCase& c, std::ostream* os)
+{
+    *os << "timer " << int(c.id) << " every " << c.interval << " ms";
+}
 
 class MainTimerSetupTest : public ::testing::TestWithParam<TimerCase> {};
 
@@ -45,6 +52,11 @@ struct EndingCase {
     void (*work)();
     bool completed;
 };
+
+void PrintTo(const EndingCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class SelfDisablingTest : public ::testing::TestWithParam<EndingCase> {};
 

@@ -5,12 +5,19 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct DateCase {
     QDate date;
     const char* caption;
 };
+
+void PrintTo(const DateCase& c, std::ostream* os)
+{
+    *os << c.date.toString(Qt::ISODate).toStdString();
+}
 
 class TodayCaptionTest : public ::testing::TestWithParam<DateCase> {};
 
@@ -31,6 +38,12 @@ struct CentreCase {
     QSize window;
     QPoint origin;
 };
+
+void PrintTo(const CentreCase& c, std::ostream* os)
+{
+    *os << c.window.width() << "x" << c.window.height() << " on " << c.screen.width() << "x"
+        << c.screen.height();
+}
 
 class CentredOnTest : public ::testing::TestWithParam<CentreCase> {};
 

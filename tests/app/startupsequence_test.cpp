@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <stdexcept>
 
 namespace {
@@ -48,6 +50,11 @@ struct FailureCase {
     bool silent;
     QStringList ran;
 };
+
+void PrintTo(const FailureCase& c, std::ostream* os)
+{
+    *os << (c.silent ? "silent abort at " : "exception at ") << c.failAt;
+}
 
 class FailingStepTest : public StartupSequenceTest,
                         public ::testing::WithParamInterface<FailureCase> {};
