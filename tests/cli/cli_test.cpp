@@ -1,0 +1,141 @@
+#include "support/httpfixture.h"
+
+#include <QEventLoop>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QJsonObject json;
+    QString standardError;
+};
+
+// The fixture server lives on this thread, so the wait for the program keeps the loop running.
+class CliTest : public ::testing::Test {
+protected:
+    CliTest()
+    {
+        server.serveBytes(u"/EM_Quote2007/optional.aspx"_qs,
+                          QByteArray("var quote=\"1,600036,招商银行,12.34,-1.25%,-0.16,12.33,120,"
+                                     "12.34,88,456789,56789.5,12.50,x,12.60,12.20,-120,35,\""),
+                          "text/html; charset=utf-8");
+        server.serveBytes(u"/EM_Quote2007/default.aspx"_qs,
+                          QByteArray("上证指数,3051.23,-12.34,-0.40%,1235000,1,2;"
+                                     "深证成指,10234.50,56.70,0.56%,1225000,9"),
+                          "text/html; charset=utf-8");
+        server.serveGbk(u"/gplogin.asp"_qs,
+                        u"<body text=\"#000000\">1||http://s/start&2 8||http://s/notice&2</body>"_qs);
+        writeConfig(server.base());
+    }
+
+    void writeConfig(const QString& base)
+    {
+        QFile ini(config());
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ini.write("[sites]\nall=" + base.toUtf8() + "\n");
+    }
+
+    QString config() const { return dir.path() + u"/sites.ini"_qs; }
+
+    CliRun run(const QStringList& arguments)
+    {
+        QProcess process;
+        QEventLoop loop;
+        QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+        QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+        process.start(QStringLiteral(LANTUO_CLI_BIN), arguments);
+        loop.exec();
+        CliRun result;
+        result.exitCode = process.exitCode();
+        result.standardError = QString::fromUtf8(process.readAllStandardError());
+        result.json = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+        return result;
+    }
+
+    QStringList withConfig(const QStringList& command) { return QStringList{u"--config"_qs, config()} + command; }
+
+    testsupport::HttpFixture server;
+    QTemporaryDir dir;
+};
+
+TEST_F(CliTest, QuotePrintsEveryFieldTheAlertRowAndThePanelTexts)
+{
+    const CliRun r = run(withConfig({u"quote"_qs, u"600036"_qs}));
+    ASSERT_EQ(r.exitCode, 0) << r.standardError.toStdString();
+    const QJsonArray fields = r.json[u"fields"_qs].toArray();
+    ASSERT_EQ(fields.size(), 18);
+    EXPECT_EQ(fields[0].toString(), u"var quote=\"1"_qs);
+    EXPECT_EQ(fields[2].toString(), u"招商银行"_qs);
+    const QJsonArray row = r.json[u"alertQuoteTable"_qs].toArray();
+    ASSERT_EQ(row.size(), 16);
+    EXPECT_EQ(row[12].toString(), u"12.60"_qs);
+    const QJsonObject panel = r.json[u"quotePanel"_qs].toObject();
+    EXPECT_EQ(panel[u"Label29"_qs].toObject()[u"text"_qs].toString(), u"卖盘↓ 35手"_qs);
+    EXPECT_EQ(panel[u"Label2"_qs].toObject()[u"colour"_qs].toString(), u"#008000"_qs);
+}
+
+TEST_F(CliTest, IndexPrintsBothLinesAndDirections)
+{
+    const CliRun r = run(withConfig({u"index"_qs}));
+    ASSERT_EQ(r.exitCode, 0) << r.standardError.toStdString();
+    const QJsonObject sh = r.json[u"shanghai"_qs].toObject();
+    EXPECT_EQ(sh[u"line"_qs].toString(), u"上证：3051.23  跌-12.34↓ 成交124亿"_qs);
+    EXPECT_EQ(sh[u"direction"_qs].toString(), u"down"_qs);
+    const QJsonObject sz = r.json[u"shenzhen"_qs].toObject();
+    EXPECT_EQ(sz[u"line"_qs].toString(), u"深成：10234.50  涨56.70↑ 成交122亿"_qs);
+    EXPECT_EQ(sz[u"direction"_qs].toString(), u"up"_qs);
+}
+
+TEST_F(CliTest, StatusAndLookup)
+{
+    const CliRun status = run(withConfig({u"status"_qs}));
+    ASSERT_EQ(status.exitCode, 0) << status.standardError.toStdString();
+    EXPECT_EQ(status.json[u"runStatus"_qs].toString(), u"8"_qs);
+    EXPECT_EQ(status.json[u"noticeUrl"_qs].toString(), u"http://s/notice"_qs);
+    EXPECT_FALSE(status.json[u"programEnds"_qs].toBool());
+
+    const CliRun lookup = run(withConfig({u"lookup"_qs, u"600036"_qs}));
+    ASSERT_EQ(lookup.exitCode, 0);
+    EXPECT_EQ(lookup.json[u"currentName"_qs].toString(), u"招商银行"_qs);
+}
+
+struct ExitCase {
+    const char* label;
+    QStringList arguments;
+    bool unreachable;
+    int exitCode;
+    const char* standardError;
+};
+
+class CliExitTest : public CliTest, public ::testing::WithParamInterface<ExitCase> {};
+
+TEST_P(CliExitTest, FailuresAndBadUsageExitWithTheirCodes)
+{
+    if (GetParam().unreachable)
+        writeConfig(u"http://127.0.0.1:1"_qs);
+    const CliRun r = run(withConfig(GetParam().arguments));
+    EXPECT_EQ(r.exitCode, GetParam().exitCode) << GetParam().label;
+    EXPECT_TRUE(r.standardError.contains(QString::fromUtf8(GetParam().standardError)))
+        << GetParam().label << ": " << r.standardError.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CliExitTest,
+    ::testing::Values(
+        ExitCase{"lookup offline", {u"lookup"_qs, u"600036"_qs}, true, 2, "网络错误,请稍后再试。"},
+        ExitCase{"status offline", {u"status"_qs}, true, 2, "当前有故障"},
+        ExitCase{"quote offline", {u"quote"_qs, u"600036"_qs}, true, 2, ""},
+        ExitCase{"five digits", {u"lookup"_qs, u"60003"_qs}, false, 2, "必须输入六位股票代码!"},
+        ExitCase{"unknown command", {u"frobnicate"_qs}, false, 64, "usage: lantuo-cli"},
+        ExitCase{"missing code", {u"quote"_qs}, false, 64, "usage: lantuo-cli"},
+        ExitCase{"bad --at", {u"--at"_qs, u"yesterday"_qs, u"index"_qs}, false, 64, "usage:"}));
+
+} // namespace
