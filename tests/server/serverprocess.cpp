@@ -67,6 +67,12 @@ int ServerProcess::stop()
     return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
 }
 
+void ServerProcess::killHard()
+{
+    m_process.kill();
+    m_process.waitForFinished(5000);
+}
+
 int ServerProcess::admin(const QString& dataDir, const QStringList& arguments, QByteArray* output)
 {
     QProcess process;

@@ -19,6 +19,8 @@ public:
     bool start();
     // SIGTERM, then waits for the exit; returns the exit code (-1 when it had to be killed).
     int stop();
+    // SIGKILL: the server gets no chance to finish anything.
+    void killHard();
     bool running() const { return m_process.state() != QProcess::NotRunning; }
 
     quint16 port() const { return m_port; }
