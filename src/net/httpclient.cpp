@@ -25,6 +25,8 @@ QNetworkRequest makeRequest(const QString& address, int readTimeoutMsecs, const 
                       QByteArrayLiteral("Mozilla/3.0 (compatible; Indy Library)"));
     request.setRawHeader("Accept", "text/html, */*");
     request.setRawHeader("Connection", "close");
+    // Bodies arrive as sent, so their length can be checked against Content-Length.
+    request.setRawHeader("Accept-Encoding", "identity");
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
@@ -150,6 +152,10 @@ void HttpClient::transfer(const QString& address, const QByteArray* form, QByteA
         }
     });
     connect(reply, &QNetworkReply::readyRead, reply, drain);
+    // After a redirect the reply's headers may still be those of the redirect when it finishes,
+    // so the length check below only judges replies that were not redirected.
+    bool redirected = false;
+    connect(reply, &QNetworkReply::redirected, reply, [&] { redirected = true; });
 
     QEventLoop loop;
     connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
@@ -161,6 +167,9 @@ void HttpClient::transfer(const QString& address, const QByteArray* form, QByteA
 
     if (!overCap && reply->isOpen())
         drain();
+    const QVariant lengthHeader = reply->header(QNetworkRequest::ContentLengthHeader);
+    const qint64 declaredLength =
+        lengthHeader.isValid() && !redirected ? lengthHeader.toLongLong() : -1;
     const QNetworkReply::NetworkError error = reply->error();
     const QString errorText = reply->errorString();
     reply->disconnect();
@@ -172,6 +181,12 @@ void HttpClient::transfer(const QString& address, const QByteArray* form, QByteA
                         + std::to_string(cap) + " bytes from " + address.toStdString());
     if (error != QNetworkReply::NoError)
         throw HttpError(m_name.toStdString() + ": " + errorText.toStdString());
+    // Qt may finish a reply whose connection closed early as if it were complete; a body
+    // shorter than its declared length is a page cut short.
+    if (declaredLength >= 0 && received != declaredLength)
+        throw HttpError(m_name.toStdString() + ": reply cut short (" + std::to_string(received)
+                        + " of " + std::to_string(declaredLength) + " bytes) from "
+                        + address.toStdString());
 }
 
 } // namespace net
