@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 using service::ChannelList;
@@ -12,6 +14,11 @@ struct AddressCase {
     const char* label;
     QString address;
 };
+
+std::ostream& operator<<(std::ostream& out, const AddressCase& c)
+{
+    return out << c.label;
+}
 
 class ScrambleTest : public ::testing::TestWithParam<AddressCase> {};
 

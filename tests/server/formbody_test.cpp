@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 using service::FormBody;
@@ -35,6 +37,11 @@ struct RefusedCase {
     QByteArray contentType;
     int status;
 };
+
+std::ostream& operator<<(std::ostream& out, const RefusedCase& c)
+{
+    return out << c.label;
+}
 
 class FormBodyRefusalTest : public ::testing::TestWithParam<RefusedCase> {};
 

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 using market::MarketModel;
@@ -68,6 +70,11 @@ struct RestCase {
     QDateTime first;
     QDateTime second;
 };
+
+std::ostream& operator<<(std::ostream& out, const RestCase& c)
+{
+    return out << c.label;
+}
 
 class MarketRestTest : public MarketModelTest, public ::testing::WithParamInterface<RestCase> {};
 

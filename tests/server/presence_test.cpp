@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 const QDateTime kNoon(QDate(2024, 5, 10), QTime(12, 0));
@@ -18,6 +20,11 @@ struct PresenceCase {
     std::vector<Visit> visits;
     int online;
 };
+
+std::ostream& operator<<(std::ostream& out, const PresenceCase& c)
+{
+    return out << c.label;
+}
 
 class PresenceTest : public ::testing::TestWithParam<PresenceCase> {};
 

@@ -146,6 +146,29 @@ TEST_F(ServicePathsTest, ChannelListHasCategoriesEntriesAndAGroupWithAddressesOf
         EXPECT_TRUE(address.startsWith(base() + QStringLiteral("/tv/"))) << qPrintable(address);
 }
 
+TEST_F(ServicePathsTest, OperatorPublishesTheNoticeAndChannels)
+{
+    admin({QStringLiteral("notice"), QStringLiteral("--text"), QStringLiteral("今晚22点维护<一小时>")});
+    EXPECT_TRUE(page(QStringLiteral("/notice.html")).contains(QStringLiteral("今晚22点维护&lt;一小时&gt;")));
+
+    admin({QStringLiteral("channel-add"), QStringLiteral("--caption"), QStringLiteral("证券频道"),
+           QStringLiteral("--address"), QStringLiteral("{base}/tv/securities"), QStringLiteral("--category"),
+           QStringLiteral("2"), QStringLiteral("--group"), QStringLiteral("22"), QStringLiteral("--level"), QStringLiteral("0")});
+    const QString payload = net::envelopePayload(page(QStringLiteral("/gp1gettvdata.asp"))).value();
+    const QString last = payload.split(QStringLiteral("***")).at(payload.count(QStringLiteral("***")) - 1).trimmed();
+    const QStringList fields = servertest::markedPieces(QStringLiteral("text=\"#000000\">") + last,
+                                                        {QStringLiteral("&1"), QStringLiteral("&2")});
+    ASSERT_EQ(fields.size(), 2);
+    EXPECT_EQ(fields[0], QStringLiteral("证券频道"));
+    EXPECT_EQ(servertest::clientDescramble(fields[1]), base() + QStringLiteral("/tv/securities"));
+    EXPECT_EQ(servertest::ServerProcess::admin(SharedServer::dataDir(),
+                                               {QStringLiteral("channel-add"), QStringLiteral("--caption"), QStringLiteral("x"),
+                                                QStringLiteral("--address"), QStringLiteral("file:///etc/passwd"),
+                                                QStringLiteral("--category"), QStringLiteral("2"), QStringLiteral("--group"),
+                                                QStringLiteral("22"), QStringLiteral("--level"), QStringLiteral("0")}),
+              2);
+}
+
 TEST_F(ServicePathsTest, StockPageShowsTheStockFromTheMarket)
 {
     const QString stock = page(QStringLiteral("/gpgetstock.asp?name=000001"));
