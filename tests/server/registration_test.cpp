@@ -4,6 +4,8 @@
 #include "service/gbk.h"
 #include "service/servicestore.h"
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -143,6 +145,33 @@ TEST_F(RegistrationTest, FiftySimultaneousRecommendationsFromOneAddressLetExactl
     EXPECT_EQ(pieces[3], QStringLiteral("业绩稳健"));
     EXPECT_TRUE(servertest::fetchPage(SharedServer::server().url(QStringLiteral("/jg.asp")))
                     .contains(QStringLiteral("业绩稳健")));
+}
+
+} // namespace
+
+namespace {
+
+// Quotes, semicolons and comment marks are ordinary text: stored and shown as typed.
+TEST(SqlAsTextTest, MetacharactersInAcceptedFieldsAreStoredVerbatim)
+{
+    QTemporaryDir dir;
+    servertest::ServerProcess server(dir.path());
+    ASSERT_TRUE(server.start());
+    const QString reason = QStringLiteral("'); DELETE FROM channels; --");
+    const QString name = QStringLiteral("x' OR '1'='1");
+    const QString reply = servertest::postForm(server.url(QStringLiteral("/gpjg.asp")),
+                                               {{QStringLiteral("gpdm"), QStringLiteral("688001")},
+                                                {QStringLiteral("gpmc"), name},
+                                                {QStringLiteral("tjly"), reason}});
+    EXPECT_TRUE(reply.contains(QStringLiteral("成功")));
+    const QStringList pieces = servertest::markedPieces(
+        servertest::fetchPage(server.url(QStringLiteral("/gpjgshow.asp"))),
+        {QStringLiteral("$a0"), QStringLiteral("$a1"), QStringLiteral("$a2"), QStringLiteral("$a3"), QStringLiteral("$a4")});
+    ASSERT_EQ(pieces.size(), 5);
+    EXPECT_EQ(pieces[2], name + QStringLiteral("(688001)"));
+    EXPECT_EQ(pieces[3], reason);
+    service::ServiceStore store(dir.path());
+    EXPECT_EQ(store.channels().size(), 7u);
 }
 
 } // namespace
