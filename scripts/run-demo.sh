@@ -32,11 +32,15 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 shot="$run_dir/lantuo-main-window.png"
+# xwininfo prints window names in the locale's charset; in the C locale the Chinese caption
+# would not come through. The splash carries the same title, so the main window is told by
+# its size.
+export LC_ALL=C.UTF-8 LANG=C.UTF-8
 xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
   "$1"/build/src/lantuo > "$2/client.log" 2>&1 &
   client=$!
   for _ in $(seq 120); do
-    xwininfo -root -tree 2>/dev/null | grep -q "岚拓股票情报系统V3.3\"" && break
+    xwininfo -root -tree 2>/dev/null | grep -q "岚拓股票情报系统V3.3\": (\"lantuo\" \"lantuo\")  931x628" && break
     sleep 0.5
   done
   sleep 4

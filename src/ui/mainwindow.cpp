@@ -94,6 +94,7 @@ QChartView* namedChart(const char* name, QWidget* parent, const QRect& geometry)
     chart->chart()->setBackgroundRoundness(0);
     chart->chart()->setMargins(QMargins(2, 2, 2, 2));
     chart->setFrameShape(QFrame::NoFrame);
+    chart->setBackgroundBrush(Qt::white);
     return chart;
 }
 

@@ -33,7 +33,7 @@ QLabel* centredLine(QWidget* parent, const QString& text, int top, int pixelSize
 } // namespace
 
 TForm12::TForm12(bool showAtCreation, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     applyWindowEntry(*this, "TForm12");
     // The splash stands for the application on the task bar.

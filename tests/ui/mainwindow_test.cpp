@@ -67,8 +67,9 @@ protected:
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         const QPoint want = app::centredOn(screen, window->size());
         EXPECT_EQ(window->pos().y(), want.y());
-        if (window->width() <= screen.width())
+        if (window->width() <= screen.width()) {
             EXPECT_EQ(window->pos().x(), want.x());
+        }
     }
 
     uitest::ShellObjects objects;

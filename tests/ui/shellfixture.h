@@ -16,7 +16,7 @@ namespace uitest {
 class RecordingPrompter final : public app::Prompter {
 public:
     void error(const QString& text) override { errors << text; }
-    void inform(const QString& text) { informs << text; }
+    void inform(const QString& text) override { informs << text; }
     bool ask(const QString& text) override
     {
         questions << text;
