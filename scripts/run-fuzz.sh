@@ -8,7 +8,8 @@ CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLANTUO_
 cmake --build build-fuzz --parallel "$(nproc)"
 shopt -s nullglob
 for target in build-fuzz/fuzz/fuzz_*; do
-  [ -x "$target" ] || continue
+  # Only the programs: the folder also holds each target's generated *_autogen directory.
+  [ -f "$target" ] && [ -x "$target" ] || continue
   name=$(basename "$target")
   corpus="build-fuzz/corpus/$name"
   mkdir -p "$corpus"
