@@ -20,8 +20,8 @@ namespace net {
 // Finds every place where one of a few literal markers stands in a text, in text order, and at
 // one position in the order the markers were given. That is exactly what testing every marker at
 // every position yields (overlapping occurrences included, nothing skipped after a match), but
-// each distinct marker is searched for a vector register at a time, so a page costs about one
-// quick pass per distinct marker instead of one comparison per marker and position. Scrapers with their own small state
+// all markers are looked for together in one pass, a vector register of positions at a time, so a
+// page costs one quick pass instead of one comparison per marker and position. Scrapers with their own small state
 // machines walk these hits; markerscan.h builds the common start/end cuts on them.
 //
 // Positions are 0-based indexes into the text (UTF-16 code units, or bytes). Comparison is exact
@@ -39,19 +39,23 @@ public:
 
     BasicMarkerWalk(TextView text, std::span<const TextView> markers) : m_text(toStd(text))
     {
-        // A marker given more than once (one end for several pairs) is searched for once.
+        // A marker given more than once (one end for several pairs) is looked for once.
         for (int index = 0; index < int(markers.size()); ++index) {
             const View marker = toStd(markers[std::size_t(index)]);
+            if (marker.empty())
+                continue;
             std::size_t unique = 0;
-            while (unique < m_searchers.size() && m_searchers[unique].marker() != marker)
+            while (unique < m_markers.size() && m_markers[unique].text != marker)
                 ++unique;
-            if (unique == m_searchers.size()) {
-                m_searchers.emplace_back(marker);
-                m_markersOf.emplace_back();
+            if (unique == m_markers.size()) {
+                m_markers.push_back(Marker{marker, {}});
+                m_longest = std::max(m_longest, qsizetype(marker.size()));
             }
-            m_markersOf[unique].push_back(index);
+            m_markers[unique].indexes.push_back(index);
         }
-        m_next.assign(m_searchers.size(), notSearched);
+#if defined(__SSE2__)
+        groupCandidates();
+#endif
     }
 
     BasicMarkerWalk(TextView text, std::initializer_list<TextView> markers)
@@ -62,17 +66,34 @@ public:
     // The next hit after the previous one; false once no marker stands further on.
     bool next(Hit& hit)
     {
-        if (m_pendingAt == m_pending.size() && !findNextPosition())
+        if (m_pendingAt == m_pending.size() && !scanOn())
             return false;
-        hit = Hit{m_position, m_pending[m_pendingAt++]};
+        hit = m_pending[m_pendingAt++];
         return true;
     }
 
 private:
     using View = std::basic_string_view<Char>;
 
-    static constexpr qsizetype notFound = -1;
-    static constexpr qsizetype notSearched = -2;
+    struct Marker {
+        View text;
+        std::vector<int> indexes;
+    };
+
+#if defined(__SSE2__)
+    // Markers of one length with the same first and last unit share their candidates, and
+    // markers with the same first unit share its comparison: HTML markers mostly begin with "<"
+    // and end with ">".
+    struct CandidateGroup {
+        qsizetype length = 0;
+        std::size_t firstSlot = 0;
+        __m128i last;
+        std::vector<std::size_t> markers;
+        unsigned mask = 0;
+    };
+#endif
+
+    static constexpr qsizetype lanes = qsizetype(16 / sizeof(Char));
 
     static View toStd(TextView view)
     {
@@ -82,137 +103,158 @@ private:
             return View(view.utf16(), std::size_t(view.size()));
     }
 
-    // Finds the nearest position where any marker stands and queues, in marker order, every
-    // marker standing there.
-    bool findNextPosition()
+    // Moves on block by block until a block holds hits, and queues them in text order, markers
+    // standing at one position in marker order. A candidate is a position where a marker's first
+    // and last code units stand; all markers are tested a register of positions at a time, in
+    // one pass over the text, and only candidates are compared in full.
+    bool scanOn()
     {
-        qsizetype best = notFound;
-        for (std::size_t i = 0; i < m_searchers.size(); ++i) {
-            if (m_next[i] == notSearched)
-                m_next[i] = m_searchers[i].find(m_text, m_from);
-            if (m_next[i] != notFound && (best == notFound || m_next[i] < best))
-                best = m_next[i];
-        }
-        if (best == notFound)
-            return false;
         m_pending.clear();
         m_pendingAt = 0;
-        for (std::size_t i = 0; i < m_searchers.size(); ++i) {
-            if (m_next[i] != best)
+        if (m_markers.empty())
+            return false;
+        const qsizetype size = qsizetype(m_text.size());
+        while (m_at < size) {
+#if defined(__SSE2__)
+            if (m_at + m_longest - 1 + lanes <= size) {
+                const unsigned any = candidates(m_at);
+                const qsizetype block = m_at;
+                m_at += lanes;
+                if (any != 0 && confirm(block, any))
+                    return true;
                 continue;
-            m_pending.insert(m_pending.end(), m_markersOf[i].begin(), m_markersOf[i].end());
-            // Occurrences may overlap: the next search starts one position on.
-            m_next[i] = notSearched;
+            }
+#endif
+            const qsizetype position = m_at++;
+            if (confirmAt(position))
+                return true;
         }
-        if (m_pending.size() > 1)
-            std::sort(m_pending.begin(), m_pending.end());
-        m_position = best;
-        m_from = best + 1;
-        return true;
+        return false;
     }
 
-    // One marker. Candidates are the positions where both its first and its last code unit
-    // stand, tested a vector register at a time; only those are compared in full.
-    class Searcher final {
-    public:
-        explicit Searcher(View marker) : m_marker(marker) {}
+    bool matchesAt(const Marker& marker, qsizetype position) const
+    {
+        const qsizetype length = qsizetype(marker.text.size());
+        return position + length <= qsizetype(m_text.size())
+            && std::memcmp(m_text.data() + position, marker.text.data(),
+                           std::size_t(length) * sizeof(Char))
+            == 0;
+    }
 
-        View marker() const { return m_marker; }
+    // Queues the markers standing at the position (the plain path near the end of the text).
+    bool confirmAt(qsizetype position)
+    {
+        const std::size_t before = m_pending.size();
+        for (const Marker& marker : m_markers)
+            if (matchesAt(marker, position))
+                for (int index : marker.indexes)
+                    m_pending.push_back(Hit{position, index});
+        sortFrom(before);
+        return m_pending.size() > before;
+    }
 
-        qsizetype find(View text, qsizetype from) const
-        {
-            const qsizetype length = qsizetype(m_marker.size());
-            const qsizetype size = qsizetype(text.size());
-            if (length == 0 || from + length > size)
-                return notFound;
-            if (length == 1)
-                return findUnit(text, from, m_marker[0]);
-            qsizetype pos = from;
-#if defined(__SSE2__)
-            const qsizetype found = findVectorised(text, pos);
-            if (found != notFound)
-                return found;
-#endif
-            const Char* data = text.data();
-            for (; pos + length <= size; ++pos)
-                if (std::memcmp(data + pos, m_marker.data(), std::size_t(length) * sizeof(Char))
-                    == 0)
-                    return pos;
-            return notFound;
-        }
-
-    private:
-        static constexpr qsizetype lanes = qsizetype(16 / sizeof(Char));
+    // Hits at one position go out in marker order.
+    void sortFrom(std::size_t before)
+    {
+        if (m_pending.size() - before > 1)
+            std::sort(m_pending.begin() + qsizetype(before), m_pending.end(),
+                      [](const Hit& a, const Hit& b) { return a.marker < b.marker; });
+    }
 
 #if defined(__SSE2__)
-        // Tries the start positions from pos on a register at a time while whole registers fit,
-        // and leaves pos at the first position it did not try, for the plain loop.
-        qsizetype findVectorised(View text, qsizetype& pos) const
-        {
-            const qsizetype length = qsizetype(m_marker.size());
-            const qsizetype size = qsizetype(text.size());
-            const Char* data = text.data();
-            const Char* pattern = m_marker.data();
-            const std::size_t middleBytes = std::size_t(length - 2) * sizeof(Char);
-            const __m128i first = broadcast(pattern[0]);
-            const __m128i last = broadcast(pattern[length - 1]);
-            for (; pos + length - 1 + lanes <= size; pos += lanes) {
-                const __m128i head =
-                    _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + pos));
-                const __m128i tail =
-                    _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + pos + length - 1));
-                unsigned mask = unsigned(_mm_movemask_epi8(
-                    _mm_and_si128(equal(head, first), equal(tail, last))));
-                while (mask != 0) {
-                    const int lane = __builtin_ctz(mask) / int(sizeof(Char));
-                    if (std::memcmp(data + pos + lane + 1, pattern + 1, middleBytes) == 0)
-                        return pos + lane;
-                    mask &= ~((sizeof(Char) == 1 ? 1u : 3u) << (lane * int(sizeof(Char))));
-                }
+    void groupCandidates()
+    {
+        for (std::size_t i = 0; i < m_markers.size(); ++i) {
+            const View marker = m_markers[i].text;
+            const auto firstAt = std::find(m_firstUnits.begin(), m_firstUnits.end(), marker.front());
+            const std::size_t slot = std::size_t(firstAt - m_firstUnits.begin());
+            if (firstAt == m_firstUnits.end()) {
+                m_firstUnits.push_back(marker.front());
+                m_firsts.push_back(broadcast(marker.front()));
             }
-            return notFound;
+            auto group = std::find_if(m_groups.begin(), m_groups.end(), [&](const auto& g) {
+                return g.length == qsizetype(marker.size()) && g.firstSlot == slot
+                    && m_markers[g.markers.front()].text.back() == marker.back();
+            });
+            if (group == m_groups.end()) {
+                m_groups.push_back(CandidateGroup{qsizetype(marker.size()), slot,
+                                                  broadcast(marker.back()), {}, 0});
+                group = m_groups.end() - 1;
+            }
+            group->markers.push_back(i);
         }
+        m_headMatches.resize(m_firsts.size());
+    }
 
-        static __m128i broadcast(Char unit)
-        {
-            if constexpr (sizeof(Char) == 1)
-                return _mm_set1_epi8(static_cast<char>(unit));
-            else
-                return _mm_set1_epi16(static_cast<short>(unit));
+    // One bit (bytes) or two (UTF-16) per position of the block where some marker may stand;
+    // each group keeps its own bits.
+    unsigned candidates(qsizetype block)
+    {
+        const Char* data = m_text.data() + block;
+        const __m128i head = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data));
+        for (std::size_t slot = 0; slot < m_firsts.size(); ++slot)
+            m_headMatches[slot] = equal(head, m_firsts[slot]);
+        unsigned any = 0;
+        for (CandidateGroup& group : m_groups) {
+            const __m128i tail =
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + group.length - 1));
+            group.mask = unsigned(_mm_movemask_epi8(
+                _mm_and_si128(m_headMatches[group.firstSlot], equal(tail, group.last))));
+            any |= group.mask;
         }
+        return any;
+    }
 
-        static __m128i equal(__m128i a, __m128i b)
-        {
-            if constexpr (sizeof(Char) == 1)
-                return _mm_cmpeq_epi8(a, b);
-            else
-                return _mm_cmpeq_epi16(a, b);
+    bool confirm(qsizetype block, unsigned any)
+    {
+        constexpr int bitsPerLane = int(sizeof(Char));
+        while (any != 0) {
+            const int bit = __builtin_ctz(any);
+            any &= ~(((1u << bitsPerLane) - 1u) << bit);
+            const qsizetype position = block + bit / bitsPerLane;
+            const std::size_t before = m_pending.size();
+            for (const CandidateGroup& group : m_groups) {
+                if (((group.mask >> bit) & 1u) == 0)
+                    continue;
+                for (std::size_t i : group.markers)
+                    if (matchesAt(m_markers[i], position))
+                        for (int index : m_markers[i].indexes)
+                            m_pending.push_back(Hit{position, index});
+            }
+            sortFrom(before);
         }
+        return !m_pending.empty();
+    }
+
+    static __m128i broadcast(Char unit)
+    {
+        if constexpr (sizeof(Char) == 1)
+            return _mm_set1_epi8(static_cast<char>(unit));
+        else
+            return _mm_set1_epi16(static_cast<short>(unit));
+    }
+
+    static __m128i equal(__m128i a, __m128i b)
+    {
+        if constexpr (sizeof(Char) == 1)
+            return _mm_cmpeq_epi8(a, b);
+        else
+            return _mm_cmpeq_epi16(a, b);
+    }
 #endif
-
-        static qsizetype findUnit(View text, qsizetype from, Char unit)
-        {
-            if constexpr (sizeof(Char) == 1) {
-                const void* found = std::memchr(text.data() + from, static_cast<unsigned char>(unit),
-                                                text.size() - std::size_t(from));
-                return found ? static_cast<const Char*>(found) - text.data() : notFound;
-            } else {
-                // QStringView's search for one character is vectorised.
-                return QStringView(text.data(), qsizetype(text.size())).indexOf(QChar(unit), from);
-            }
-        }
-
-        View m_marker;
-    };
 
     View m_text;
-    std::vector<Searcher> m_searchers;
-    std::vector<std::vector<int>> m_markersOf;
-    std::vector<qsizetype> m_next;
-    std::vector<int> m_pending;
+    std::vector<Marker> m_markers;
+#if defined(__SSE2__)
+    std::vector<Char> m_firstUnits;
+    std::vector<__m128i> m_firsts;
+    std::vector<__m128i> m_headMatches;
+    std::vector<CandidateGroup> m_groups;
+#endif
+    qsizetype m_longest = 0;
+    qsizetype m_at = 0;
+    std::vector<Hit> m_pending;
     std::size_t m_pendingAt = 0;
-    qsizetype m_position = 0;
-    qsizetype m_from = 0;
 };
 
 using MarkerWalk = BasicMarkerWalk<char16_t>;
