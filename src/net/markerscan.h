@@ -26,7 +26,10 @@ namespace net {
 // - a gated pair's start counts only once the gate pair's start has been seen (at an earlier
 //   position, or at the same position earlier in pair order);
 // - with a shared cut start, every counted start of any pair moves the one cut start.
-// A page without the markers yields nothing, which is not an error. Empty markers never match.
+// A page without the markers yields nothing, which is not an error. Empty markers never match,
+// so a pair with an empty end never cuts: as a gate it stands for "nothing counts until this
+// marker was seen". Scans with their own state (a cut that keeps its end marker, a scan that ends
+// at one marker) walk the hits of markerwalk.h directly.
 
 enum class Trim { No, Yes };       // Yes: drop leading and trailing characters of code 0 to 32
 enum class Records { All, First }; // First: stop after the first value cut
