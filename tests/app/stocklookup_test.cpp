@@ -235,6 +235,12 @@ struct TickCase {
     bool quotePanel;
 };
 
+void PrintTo(const TickCase& c, std::ostream* os)
+{
+    *os << "tick " << c.ticks << " at " << c.time.toString(u"HH:mm:ss.zzz"_qs).toStdString()
+        << (c.haveCode ? "" : ", no code") << (c.inTray ? ", in tray" : "");
+}
+
 class QuoteTickTest : public ::testing::TestWithParam<TickCase> {};
 
 TEST_P(QuoteTickTest, PlansIndicesEveryThirdTickAndThePanelInsideTheWindow)

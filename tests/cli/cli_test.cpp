@@ -115,6 +115,8 @@ struct ExitCase {
     const char* standardError;
 };
 
+void PrintTo(const ExitCase& c, std::ostream* os) { *os << c.label; }
+
 class CliExitTest : public CliTest, public ::testing::WithParamInterface<ExitCase> {};
 
 TEST_P(CliExitTest, FailuresAndBadUsageExitWithTheirCodes)

@@ -35,6 +35,8 @@ struct DirectionCase {
     quotes::Direction direction;
 };
 
+void PrintTo(const DirectionCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+
 class DirectionTest : public ::testing::TestWithParam<DirectionCase> {};
 
 TEST_P(DirectionTest, DownOnlyWithAMinusAnywhere)
@@ -128,6 +130,8 @@ struct IndexLineCase {
     quotes::Colour colour;
     const char* tickerTurnover;
 };
+
+void PrintTo(const IndexLineCase& c, std::ostream* os) { *os << c.change << " / " << c.turnover; }
 
 class IndexLineTest : public ::testing::TestWithParam<IndexLineCase> {};
 

@@ -37,6 +37,8 @@ struct StockFileCase {
     QString expected;
 };
 
+void PrintTo(const StockFileCase& c, std::ostream* os) { *os << c.label; }
+
 class StockFileReadTest : public StateFilesTest,
                           public ::testing::WithParamInterface<StockFileCase> {};
 
@@ -73,6 +75,8 @@ struct ChannelCase {
     QStringList urls;
     int lineCount;
 };
+
+void PrintTo(const ChannelCase& c, std::ostream* os) { *os << c.label; }
 
 class ChannelReadTest : public StateFilesTest, public ::testing::WithParamInterface<ChannelCase> {};
 
