@@ -9,11 +9,21 @@
 #include "app/systemdir.h"
 #include "net/browseropener.h"
 #include "net/guard.h"
+#include "net/loader.h"
+#include "quotes/indexquotes.h"
+#include "quotes/quotepanel.h"
+#include "quotes/quoterow.h"
+#include "app/dashboardload.h"
+#include "app/servicestatus.h"
+#include "app/tradinghours.h"
 #include "ui/artwork.h"
 #include "ui/codekeyfilter.h"
 #include "ui/codevalidator.h"
 #include "ui/fonts.h"
+#include "ui/labelcolours.h"
+#include "ui/quotepanellabels.h"
 #include "ui/splashwindow.h"
+#include "ui/tickerwindow.h"
 #include "ui/windowshell.h"
 
 #include <QChartView>
@@ -48,6 +58,10 @@ constexpr int statusBarHeight = 28;
 
 // Read time-out of the quote, holdings and forum clients once the window has been shown.
 constexpr int readTimeoutMsecs = 6000;
+
+// The index lines at their full length ("深成：10234.56  涨-123.45↓ 成交2473亿") fit 231 px at
+// this size in the stand-in faces too.
+constexpr int indexFontPixels = 12;
 
 // Places of the player area's moving parts.
 constexpr int parkedLeft = -1000;
@@ -110,6 +124,11 @@ const char* rightColumnStyle()
            " padding: 0 2px; background-color: white; }";
 }
 
+QString systemDirOf(const MainWindowServices& services)
+{
+    return services.systemDir.isEmpty() ? app::systemDir() : services.systemDir;
+}
+
 } // namespace
 
 TForm1::TForm1(const MainWindowServices& services, bool showAtCreation, QWidget* parent)
@@ -121,9 +140,10 @@ TForm1::TForm1(const MainWindowServices& services, bool showAtCreation, QWidget*
       m_lifecycle(services.lifecycle),
       m_splash(services.splash),
       m_trayAvailable(services.trayAvailable),
-      m_show([this] { m_timers.start(MainTimer::Timer7); })
+      m_show([this] { m_timers.start(MainTimer::Timer7); }),
+      m_stateFiles(systemDirOf(services))
 {
-    m_state.systemDir = app::systemDir();
+    m_state.systemDir = systemDirOf(services);
     m_state.serviceBase = m_sites.serviceBase;
 
     applyWindowEntry(*this, "TForm1");
@@ -144,7 +164,9 @@ TForm1::TForm1(const MainWindowServices& services, bool showAtCreation, QWidget*
     buildHiddenPanels();
     buildTray();
     buildTimers();
+    buildLookup();
     buildFirstShow();
+    m_writeOnClose = [this] { writeChannelFiles(); };
 
     if (showAtCreation)
         show();
@@ -203,24 +225,27 @@ void TForm1::buildToolBar()
     m_lookupButton->setCursor(Qt::PointingHandCursor);
 
     const int indexLeft = clientWidth - 231 - 4;
-    for (const auto& [name, text, top] :
-         {std::tuple{"Label31", app::shanghaiIndexCaption(), 8},
-          std::tuple{"Label32", app::shenzhenIndexCaption(), 29}}) {
+    for (const auto& [member, name, text, top] :
+         {std::tuple{&m_shanghaiIndex, "Label31", app::shanghaiIndexCaption(), 8},
+          std::tuple{&m_shenzhenIndex, "Label32", app::shenzhenIndexCaption(), 29}}) {
         QLabel* label = plainLabel(text, bar);
         label->setObjectName(QString::fromLatin1(name));
         label->setGeometry(indexLeft, top, 231, 18);
-        label->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
+        label->setFont(songFont(indexFontPixels));
+        setTextColour(*label, toQColor(quotes::riseRed));
+        *member = label;
     }
 }
 
 void TForm1::buildQuotePanel()
 {
     QFrame* panel = namedFrame("quotePanel", this, QRect(0, 56, 400, 177));
-    namedBrowser("WebBrowser1", panel, QRect(0, 0, 262, 118));
+    m_stockPageBrowser = namedBrowser("WebBrowser1", panel, QRect(0, 0, 262, 118));
     QFrame* bar = namedFrame("Panel1", panel, QRect(0, 118, 262, 59));
     bar->setStyleSheet(QStringLiteral("#Panel1 { background: white; }"));
     QFrame* side = namedFrame("Panel3", panel, QRect(262, 0, 138, 177));
     side->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_quoteLabels = std::make_unique<QuotePanelLabels>(*bar, *side);
 }
 
 void TForm1::buildPlayerArea()
@@ -254,6 +279,7 @@ void TForm1::buildRightColumn()
 
     QGroupBox* comments =
         namedBox("GroupBox1", app::forumBoxCaptionBeforeFirstStock(), column, QRect(6, 43, 520, 165));
+    m_commentBox = comments;
     m_forumGrid = new QTableWidget(comments);
     m_forumGrid->setObjectName(QStringLiteral("StringGrid1"));
     m_forumGrid->setGeometry(4, 14, 515, 150);
@@ -301,6 +327,7 @@ void TForm1::buildRightColumn()
     namedChart("Chart1", timeChart, QRect(2, 15, 288, 177));
     QGroupBox* holdings =
         namedBox("GroupBox5", QStringLiteral("个股持仓情况"), column, QRect(300, 212, 229, 160));
+    m_holdingsBox = holdings;
     namedChart("Chart3", holdings, QRect(3, 15, 223, 73));
     namedChart("Chart4", holdings, QRect(3, 86, 223, 73));
     namedBox("GroupBox6", QStringLiteral("个股最新信息"), column, QRect(300, 374, 227, 199));
@@ -365,6 +392,8 @@ void TForm1::buildHiddenPanels()
 
 void TForm1::buildTray()
 {
+    m_favouritesDeleteMenu.setObjectName(QStringLiteral("N9"));
+    m_favouritesDeleteMenu.setTitle(QStringLiteral("删除收藏夹节目"));
     m_trayMenu.setObjectName(QStringLiteral("PopupMenu1"));
     const std::function<void(QMenu&, const std::vector<app::TrayMenuEntry>&)> fill =
         [&fill](QMenu& menu, const std::vector<app::TrayMenuEntry>& entries) {
@@ -402,18 +431,42 @@ void TForm1::buildTray()
 
 void TForm1::buildTimers()
 {
+    m_timers.setWork(MainTimer::Timer1, [this] { Timer1Timer(); });
     m_timers.setWork(MainTimer::Timer8, [this] { hideSplash(); });
 }
 
+void TForm1::buildLookup()
+{
+    app::LookupActions actions;
+    actions.codeBoxText = [this] { return m_codeBox->text(); };
+    actions.focusCodeBox = [this] { m_codeBox->setFocus(Qt::OtherFocusReason); };
+    actions.stopFlowMonitor = [this] { m_timers.stop(MainTimer::Timer7); };
+    // resetForNewStock stays empty until the flow monitor, the forum and the big-trade chart
+    // have something to reset.
+    actions.loadBigOrderPages = [this](const QString& code) { loadBigOrderPages(code); };
+    actions.showStockPage = [this](const QString& address) { showStockPage(address); };
+    actions.loadDashboard = [this] { dashboardLoad().runNested(); };
+    actions.startFlowMonitor = [this] { m_timers.start(MainTimer::Timer7); };
+    m_lookup = std::make_unique<app::StockLookup>(m_clients.idHttpgj, m_sites.quoteSite, m_state,
+                                                  m_prompter, std::move(actions));
+    connect(m_lookupButton, &QToolButton::clicked, this,
+            [this] { net::runGuarded([this] { m_lookup->run(); }); });
+}
+
 // The first show's steps in order. Work of other areas goes in at its place:
-// after "forumGrid": commentRows, createbase, sendbase, getbase, getmail, yzgp;
+// after "forumGrid": commentRows, createbase, sendbase (before "getbase");
 // after "readTimeouts": mediaPlayer, readtoday, addtv;
-// after "browsers": stockPoolPage, then bigOrderPagesAndStart.
+// after "browsers": stockPoolPage.
 void TForm1::buildFirstShow()
 {
     app::StartupSequence& steps = m_show.firstShow();
     steps.append(QStringLiteral("centre"), [this] { centreOnScreen(); });
     steps.append(QStringLiteral("forumGrid"), [this] { resetForumGrid(); });
+    steps.append(QStringLiteral("getbase"), [this] { getbase(); });
+    steps.append(QStringLiteral("getmail"), [this] { getmail(); });
+    steps.append(QStringLiteral("yzgp"), [this] {
+        app::yzgp(m_clients.idHttpgj, m_sites.quoteSite, m_state.currentCode, m_state, m_prompter);
+    });
     steps.append(QStringLiteral("readTimeouts"), [this] {
         m_clients.idHttp1.setReadTimeout(readTimeoutMsecs);
         m_clients.idHttp2.setReadTimeout(readTimeoutMsecs);
@@ -431,9 +484,149 @@ void TForm1::buildFirstShow()
         if (net::isOpenableAddress(adStrip))
             m_adStripBrowser->load(QUrl(adStrip));
     });
+    steps.append(QStringLiteral("bigOrderPagesAndStart"), [this] {
+        if (m_state.currentCode.isEmpty())
+            return;
+        loadBigOrderPages(m_state.currentCode);
+        dashboardLoad().runNested();
+    });
     steps.append(QStringLiteral("flowMonitorTimer"), [this] { m_timers.start(MainTimer::Timer7); });
     // Whatever became of the steps, the splash goes on the first pass of the message loop.
     steps.setFinalBlock([this] { m_timers.start(MainTimer::Timer8); });
+}
+
+void TForm1::getbase()
+{
+    const QString remembered = m_stateFiles.readStockCode();
+    if (remembered.isEmpty()) {
+        m_state.currentCode = QString::fromLatin1(store::StateFiles::defaultStockCode);
+    } else {
+        m_state.currentCode = remembered;
+        showStockPage(app::stockPageAddress(m_state.serviceBase, m_state.currentCode));
+    }
+    m_codeBox->setText(m_state.currentCode);
+
+    const store::ChannelList recent = m_stateFiles.readRecent();
+    m_channels.recentNames = recent.names;
+    m_channels.recentUrls = recent.urls;
+    m_channels.recentCount = recent.lineCount;
+
+    if (!m_stateFiles.favouritesExist())
+        return;
+    const store::ChannelList favourites = m_stateFiles.readFavourites();
+    m_channels.favouriteNames = favourites.names;
+    m_channels.favouriteUrls = favourites.urls;
+    fillFavouritesDeleteMenu();
+}
+
+void TForm1::fillFavouritesDeleteMenu()
+{
+    // The items do their deleting once the player is there.
+    for (const QString& name : m_channels.favouriteNames)
+        m_favouritesDeleteMenu.addAction(name);
+    m_favouritesDeleteMenu.addSeparator();
+    m_favouritesDeleteMenu.addAction(QStringLiteral("删除全部"));
+}
+
+void TForm1::getmail()
+{
+    app::ServiceStatusDeps deps{m_clients.idHttp3, m_sites, m_prompter, m_browserOpener,
+                                m_lifecycle, [this](const QString& address) {
+                                    m_noticeBrowser->load(QUrl(address));
+                                }};
+    app::getmail(deps);
+}
+
+void TForm1::loadBigOrderPages(const QString& code)
+{
+    // The three hidden big-order browsers are pointed at the stock's pages here once they exist.
+    Q_UNUSED(code);
+}
+
+void TForm1::showStockPage(const QString& address)
+{
+    if (net::isOpenableAddress(address))
+        m_stockPageBrowser->load(QUrl(address));
+}
+
+app::StartupSequence TForm1::dashboardLoad()
+{
+    app::DashboardActions actions;
+    actions.codeBoxText = [this] { return m_codeBox->text(); };
+    actions.loadQuotePanel = [this] { getvtdate(m_state.currentCode); };
+    actions.loadIndices = [this] { getvtzs(); };
+    actions.setHoldingsCaption = [this](const QString& caption) { m_holdingsBox->setTitle(caption); };
+    actions.setCommentCaption = [this](const QString& caption) { m_commentBox->setTitle(caption); };
+    return app::buildDashboardLoad(m_stateFiles, m_clock, m_state, std::move(actions));
+}
+
+// The code by value: callers pass currentCode itself, which a lookup may change during the wait.
+void TForm1::getvtdate(QString code)
+{
+    net::HttpClient& client = m_clients.idHttp1;
+    const quotes::QuoteRow row = net::runLoader(
+        client,
+        [&] { return quotes::QuoteRow::parse(quotes::fetchQuoteRow(client, m_sites.quoteSite, code)); },
+        [this] { m_timers.start(MainTimer::Timer1); });
+    // A lookup may have replaced the stock while the reply was on its way (a blocking request
+    // lets clicks through); the old stock's row must not take the panel and the current code
+    // back.
+    if (code != m_state.currentCode)
+        return;
+    const quotes::QuotePanelView view = quotes::quotePanelView(row);
+    if (view.currentCode)
+        m_state.currentCode = *view.currentCode;
+    if (view.currentName)
+        m_state.currentName = *view.currentName;
+    m_quoteLabels->apply(view);
+}
+
+void TForm1::getvtzs()
+{
+    quotes::IndexBox box;
+    // A turnover that is not a number fails after the fields before it were read; those stay
+    // shown.
+    quotes::getvtzs(m_clients.idHttp1, m_sites.quoteSite, box, [this, &box] {
+        showIndexBox(box);
+        m_timers.start(MainTimer::Timer1);
+    });
+    showIndexBox(box);
+}
+
+void TForm1::showIndexBox(const quotes::IndexBox& box)
+{
+    const bool ticker = m_ticker && m_ticker->tickerActive();
+    for (const auto& [label, display, row] :
+         {std::tuple{m_shanghaiIndex, &box.shanghai, TForm15::IndexRow::Shanghai},
+          std::tuple{m_shenzhenIndex, &box.shenzhen, TForm15::IndexRow::Shenzhen}}) {
+        if (display->line)
+            label->setText(*display->line);
+        if (display->direction)
+            setTextColour(*label, toQColor(display->lineColour));
+        if (ticker)
+            m_ticker->showIndexCells(row, *display);
+    }
+}
+
+// Timer1 is off for the whole tick (the timer's own guard), so no fetch of it overlaps another.
+void TForm1::Timer1Timer()
+{
+    const auto plan = [this] {
+        return app::planQuoteTick(m_indexTicks, m_clock.timeOfDay(), !m_state.currentCode.isEmpty(),
+                                  m_state.inTray);
+    };
+    if (plan().indices)
+        getvtzs();
+    ++m_indexTicks;
+    // Read again after the index fetch: a lookup may have run meanwhile.
+    if (plan().quotePanel)
+        getvtdate(m_state.currentCode);
+}
+
+void TForm1::writeChannelFiles()
+{
+    m_stateFiles.writeRecent(m_channels.recentNames, m_channels.recentUrls);
+    m_stateFiles.writeFavourites(m_channels.favouriteNames, m_channels.favouriteUrls);
 }
 
 void TForm1::resetForumGrid()
@@ -518,6 +711,10 @@ void TForm1::N1Click()
 
 void TForm1::N2Click()
 {
+    // The channel files are written on this way out too: otherwise a favourite added in this
+    // run would be lost. A failed write throws and so keeps the program running.
+    if (m_writeOnClose)
+        m_writeOnClose();
     m_trayIcon.hide();
     m_lifecycle.requestExit();
 }

@@ -4,6 +4,8 @@
 #include "app/mainstate.h"
 #include "app/maintimers.h"
 #include "app/showhandler.h"
+#include "app/stocklookup.h"
+#include "store/statefiles.h"
 
 #include <QMenu>
 #include <QSystemTrayIcon>
@@ -11,7 +13,9 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QTableWidget;
@@ -29,9 +33,15 @@ namespace net {
 class BrowserOpener;
 }
 
+namespace quotes {
+struct IndexBox;
+}
+
 namespace ui {
 
+class QuotePanelLabels;
 class TForm12;
+class TForm15;
 
 // What the main window is given; it reaches for nothing else.
 struct MainWindowServices {
@@ -44,6 +54,19 @@ struct MainWindowServices {
     // Whether the desktop has a notification area; without one, minimising is left to the
     // window manager.
     std::function<bool()> trayAvailable;
+    // Folder of the state files; empty for the application data folder.
+    QString systemDir = {};
+};
+
+// The channel lists the player keeps for the whole run, read from the state files at start and
+// written back by both exits.
+struct ChannelLists {
+    QStringList recentNames;
+    QStringList recentUrls;
+    // Lines the recent file had at start; the player places new recent entries by it.
+    int recentCount = 0;
+    QStringList favouriteNames;
+    QStringList favouriteUrls;
 };
 
 // The main window: tool bar with the code box, quote panel, player area, the right column of
@@ -81,12 +104,32 @@ public:
     QToolButton& lookupButton() { return *m_lookupButton; }
     QLabel& statusPanel(int index) { return *m_statusPanels.at(index); }
 
-    // What closing the main window writes before the program ends. A write that fails (throws)
-    // abandons the close: the window stays open and the program keeps running.
+    ChannelLists& channels() { return m_channels; }
+    // N9 "删除收藏夹节目": one item per favourite read at start, then "删除全部". The player's
+    // context menu takes it as its submenu.
+    QMenu& favouritesDeleteMenu() { return m_favouritesDeleteMenu; }
+
+    // The ticker exists only after the main window's first show; from then on the index loader
+    // writes its index rows too.
+    void setTicker(TForm15* ticker) { m_ticker = ticker; }
+
+    // Ticks of Timer1 so far that got past the index step; the indices load every third.
+    int indexTicks() const { return m_indexTicks; }
+
+    // What both exits (the close box and the tray menu's exit) write before the program ends:
+    // the recent and favourite channel files unless replaced. A write that fails (throws)
+    // abandons the exit: the window stays open and the program keeps running.
     void setWriteOnClose(std::function<void()> write) { m_writeOnClose = std::move(write); }
 
     // Empties the forum grid and writes its header row.
     void resetForumGrid();
+
+    // The quote row of the code into the quote panel; currentCode and currentName follow the
+    // row. On failure Timer1 is on again and the chain ends silently.
+    void getvtdate(QString code);
+    // The index page into the index box and, when the ticker is active, its index rows. On
+    // failure what the page had written stays, Timer1 is on again and the chain ends silently.
+    void getvtzs();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -104,6 +147,20 @@ private:
     void buildTray();
     void buildTimers();
     void buildFirstShow();
+    void buildLookup();
+
+    // First-show steps of the stock core.
+    void getbase();
+    void getmail();
+    void fillFavouritesDeleteMenu();
+    // The dashboard load for the current stock; the information panels insert their loaders
+    // into it by step name.
+    app::StartupSequence dashboardLoad();
+    void Timer1Timer();
+    void showIndexBox(const quotes::IndexBox& box);
+    void writeChannelFiles();
+    void showStockPage(const QString& address);
+    void loadBigOrderPages(const QString& code);
 
     void centreOnScreen();
     void hideSplash();
@@ -126,11 +183,22 @@ private:
     app::MainTimers m_timers;
     app::MainClients m_clients;
     app::ShowHandler m_show;
+    store::StateFiles m_stateFiles;
+    ChannelLists m_channels;
+    std::unique_ptr<app::StockLookup> m_lookup;
+    int m_indexTicks = 0;
+    TForm15* m_ticker = nullptr;
     std::function<void()> m_writeOnClose;
     Qt::WindowFlags m_normalFlags;
 
     QLineEdit* m_codeBox = nullptr;
     QToolButton* m_lookupButton = nullptr;
+    QLabel* m_shanghaiIndex = nullptr;
+    QLabel* m_shenzhenIndex = nullptr;
+    QWebEngineView* m_stockPageBrowser = nullptr;
+    std::unique_ptr<QuotePanelLabels> m_quoteLabels;
+    QGroupBox* m_commentBox = nullptr;
+    QGroupBox* m_holdingsBox = nullptr;
     QLabel* m_playerSubtitle = nullptr;
     QTableWidget* m_forumGrid = nullptr;
     QWebEngineView* m_noticeBrowser = nullptr;
@@ -138,6 +206,7 @@ private:
     QWidget* m_playerMenuPanel = nullptr;
     std::array<QLabel*, 4> m_statusPanels{};
 
+    QMenu m_favouritesDeleteMenu;
     QMenu m_trayMenu;
     QSystemTrayIcon m_trayIcon;
 };

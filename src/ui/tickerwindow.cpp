@@ -1,13 +1,73 @@
 #include "ui/tickerwindow.h"
 
+#include "ui/fonts.h"
+#include "ui/labelcolours.h"
 #include "ui/windowshell.h"
 
+#include <QLabel>
+
+#include <optional>
+
 namespace ui {
+
+namespace {
+
+constexpr int tickerFontPixels = 11;
+constexpr int cellHeight = 18;
+
+struct CellPlace {
+    int left;
+    int width;
+};
+constexpr std::array<CellPlace, 4> cellPlaces = {{{68, 52}, {128, 45}, {184, 52}, {251, 69}}};
+
+// Until the first index page arrives the cells stand on a dark ground.
+const QColor idleGround(64, 64, 64);
+
+void showCell(QLabel& label, const std::optional<quotes::TickerCell>& cell)
+{
+    if (!cell)
+        return;
+    label.setText(cell->text);
+    if (cell->background)
+        setCellGround(label, toQColor(*cell->background));
+}
+
+} // namespace
 
 TForm15::TForm15(QWidget* parent) : QWidget(parent)
 {
     applyWindowEntry(*this, "TForm15");
+    setFont(songFont(tickerFontPixels));
+    m_shanghai = makeIndexRow({"Label8", "Label9", "Label11", "Label12"}, 21);
+    m_shenzhen = makeIndexRow({"Label16", "Label17", "Label18", "Label19"}, 42);
     m_tickerActive = true;
+}
+
+TForm15::IndexCells TForm15::makeIndexRow(const std::array<const char*, 4>& names, int top)
+{
+    IndexCells cells{};
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QString::fromLatin1(names[i]));
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignCenter);
+        label->setFont(songFont(tickerFontPixels, true));
+        label->setGeometry(cellPlaces[i].left, top, cellPlaces[i].width, cellHeight);
+        setTextColour(*label, Qt::white);
+        setCellGround(*label, idleGround);
+        cells[i] = label;
+    }
+    return cells;
+}
+
+void TForm15::showIndexCells(IndexRow row, const quotes::IndexDisplay& display)
+{
+    const IndexCells& cells = row == IndexRow::Shanghai ? m_shanghai : m_shenzhen;
+    showCell(*cells[0], display.value);
+    showCell(*cells[1], display.change);
+    showCell(*cells[2], display.percent);
+    showCell(*cells[3], display.turnover);
 }
 
 } // namespace ui

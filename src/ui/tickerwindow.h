@@ -1,6 +1,12 @@
 #pragma once
 
+#include "quotes/indexquotes.h"
+
 #include <QWidget>
+
+#include <array>
+
+class QLabel;
 
 namespace ui {
 
@@ -10,14 +16,27 @@ class TForm15 final : public QWidget {
     Q_DISABLE_COPY_MOVE(TForm15)
 
 public:
+    enum class IndexRow { Shanghai, Shenzhen };
+
     explicit TForm15(QWidget* parent = nullptr);
 
     // Set in the ticker's creation; from then on the index loader writes the ticker's index
     // rows, whether the ticker is shown or not.
     bool tickerActive() const { return m_tickerActive; }
 
+    // The index row's value, change, percent and turnover cells: each cell the index page
+    // wrote gets its text, and its ground where the page decided one.
+    void showIndexCells(IndexRow row, const quotes::IndexDisplay& display);
+
 private:
+    // Value, change, percent, turnover.
+    using IndexCells = std::array<QLabel*, 4>;
+
+    IndexCells makeIndexRow(const std::array<const char*, 4>& names, int top);
+
     bool m_tickerActive = false;
+    IndexCells m_shanghai{};
+    IndexCells m_shenzhen{};
 };
 
 } // namespace ui

@@ -33,6 +33,8 @@ struct ShellServices {
     net::BrowserOpener& browserOpener;
     app::Lifecycle& lifecycle;
     std::function<bool()> trayAvailable;
+    // Folder of the state files; empty for the application data folder.
+    QString systemDir = {};
 };
 
 // Every window of the client. The members are declared in the start-up order, so they are

@@ -5,10 +5,14 @@
 #include "app/prompter.h"
 #include "app/sites.h"
 #include "net/browseropener.h"
+#include "support/httpfixture.h"
 
+#include <QHash>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <functional>
+#include <memory>
 
 namespace uitest {
 
@@ -35,15 +39,53 @@ public:
     QStringList opened;
 };
 
-// The shared objects a window set is made with: a frozen clock, recording boxes, a service
-// address that refuses connections at once.
-struct ShellObjects {
-    ShellObjects()
-    {
-        sites.serviceBase = QStringLiteral("http://127.0.0.1:9");
-        clock.freezeAt(QDateTime(QDate(2026, 1, 5), QTime(10, 0, 0)));
-    }
+// The own service and the quote service in the test process: the status reply, the quote feed
+// for the codes it knows (000001 falling, 600036 rising) and the index page (Shanghai falling,
+// Shenzhen rising).
+class MarketFixture final {
+public:
+    MarketFixture();
 
+    QString base() const { return m_base; }
+    QString url(const QString& pathAndQuery) const { return m_base + pathAndQuery; }
+
+    // The run status of the service's reply: "8" lets this version run.
+    void setRunStatus(const QString& runStatus);
+    // The fields from field 2 on, each ended by its comma, as the feed sends them for the code.
+    void setQuote(const QString& code, const QString& fields) { m_quotes.insert(code, fields); }
+    // The records of the index page, each introduced by its name.
+    void setIndexRecords(const QString& records) { m_indexRecords = records; }
+
+    int quoteRequests(const QString& code) const;
+    int indexRequests() const;
+
+    // From now on nothing listens on the port.
+    void goDown() { m_http.reset(); }
+
+    // Runs while the quote feed request of a code is being answered (the client is waiting).
+    std::function<void(const QString& code)> duringQuoteRequest;
+
+    static QString noticeAddress(const QString& base) { return base + QStringLiteral("/notice.html"); }
+    static QString pageAddress(const QString& base) { return base + QStringLiteral("/download.html"); }
+
+private:
+    void serveQuoteFeed();
+
+    std::unique_ptr<testsupport::HttpFixture> m_http;
+    QString m_base;
+    QHash<QString, QString> m_quotes;
+    QString m_indexRecords;
+    QHash<QString, int> m_quoteRequests;
+    int m_indexRequests = 0;
+};
+
+// The shared objects a window set is made with: a clock frozen on a Monday at 10:00:00, recording
+// boxes, every site pointed at the in-process market and a fresh data folder.
+struct ShellObjects {
+    ShellObjects();
+
+    MarketFixture market;
+    QTemporaryDir dataDir;
     app::Sites sites = app::Sites::defaults();
     app::Clock clock;
     RecordingPrompter prompter;
@@ -52,6 +94,9 @@ struct ShellObjects {
     bool trayAvailable = false;
     std::function<bool()> trayProbe = [this] { return trayAvailable; };
 };
+
+// Every site and page key at one base.
+app::Sites sitesAt(const QString& base);
 
 // Processes events until done() holds or the patience runs out; returns done().
 bool processEventsUntil(const std::function<bool()>& done, int patienceMsecs = 10000);

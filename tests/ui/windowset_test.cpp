@@ -66,7 +66,7 @@ protected:
     {
         set = std::make_unique<ui::WindowSet>(ui::ShellServices{
             objects.sites, objects.clock, objects.prompter, objects.opener, objects.lifecycle,
-            objects.trayProbe});
+            objects.trayProbe, objects.dataDir.path()});
     }
 
     uitest::ShellObjects objects;

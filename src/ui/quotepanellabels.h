@@ -1,0 +1,40 @@
+#pragma once
+
+#include "quotes/quotepanel.h"
+
+#include <QList>
+
+class QLabel;
+class QWidget;
+
+namespace ui {
+
+// The quote labels of the main window: the white bar Panel1 under the stock page and the box
+// Panel3 beside it, each value beside its caption. Every value starts as "0".
+class QuotePanelLabels final {
+public:
+    QuotePanelLabels(QWidget& bar, QWidget& box);
+    Q_DISABLE_COPY_MOVE(QuotePanelLabels)
+
+    // Writes what the row brought; a label whose field did not arrive keeps its text.
+    void apply(const quotes::QuotePanelView& view);
+
+    // Label2, Label29, Label44, Label8, Label7, Label4, Label23, Label24, Label25, Label37,
+    // Label38.
+    QList<QLabel*> valueLabels() const;
+
+private:
+    QLabel* m_latestPrice;   // Label2
+    QLabel* m_lastTrade;     // Label29
+    QLabel* m_changePercent; // Label44
+    QLabel* m_volume;        // Label8
+    QLabel* m_turnover;      // Label7
+    QLabel* m_change;        // Label4
+    QLabel* m_high;          // Label23
+    QLabel* m_low;           // Label24
+    QLabel* m_open;          // Label25
+    QLabel* m_ask;           // Label37
+    QLabel* m_bid;           // Label38
+};
+
+} // namespace ui
