@@ -49,7 +49,14 @@ void scanPairs(typename BasicMarkerWalk<Char>::TextView text, std::span<const Pa
     std::vector<qsizetype> cutStart(std::size_t(count), 0);
     qsizetype sharedCutStart = 0;
 
+    // Only markers that can matter are looked for: an end while its pair is open, a gated start
+    // once its gate was seen.
     BasicMarkerWalk<Char> walk(text, markers);
+    for (int i = 0; i < count; ++i) {
+        walk.setEnabled(count + i, false);
+        if (pairs[std::size_t(i)].gate >= 0)
+            walk.setEnabled(i, false);
+    }
     typename BasicMarkerWalk<Char>::Hit hit;
     while (walk.next(hit)) {
         if (hit.marker < count) {
@@ -58,7 +65,13 @@ void scanPairs(typename BasicMarkerWalk<Char>::TextView text, std::span<const Pa
             if (gate >= 0 && !seen[std::size_t(gate)])
                 continue;
             open[i] = true;
-            seen[i] = true;
+            walk.setEnabled(count + hit.marker, true);
+            if (!seen[i]) {
+                seen[i] = true;
+                for (int j = 0; j < count; ++j)
+                    if (pairs[std::size_t(j)].gate == hit.marker)
+                        walk.setEnabled(j, true);
+            }
             const qsizetype after = hit.position + markers[i].size();
             cutStart[i] = after;
             sharedCutStart = after;
@@ -68,6 +81,7 @@ void scanPairs(typename BasicMarkerWalk<Char>::TextView text, std::span<const Pa
         if (!open[i])
             continue;
         open[i] = false;
+        walk.setEnabled(hit.marker, false);
         const qsizetype from = options.sharedStart ? sharedCutStart : cutStart[i];
         TextView value = hit.position > from ? text.sliced(from, hit.position - from) : TextView();
         if (options.trim == Trim::Yes)

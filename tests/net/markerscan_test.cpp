@@ -197,6 +197,49 @@ TEST(ScanEquivalence, walkFindsExactlyTheHitsOfTestingEveryPosition)
     }
 }
 
+// Markers switched on and off between hits: the walk reports exactly the hits of testing every
+// position whose marker is on when the scan reaches them.
+TEST(ScanEquivalence, walkWithMarkersSwitchedOnAndOff)
+{
+    std::mt19937 random(99);
+    for (int round = 0; round < 20000; ++round) {
+        const QString text = randomText(random, alphabet, round % 4 ? 60 : 300);
+        std::vector<QString> owned;
+        for (int i = 0, n = 1 + int(random() % 5); i < n; ++i)
+            owned.push_back(random() % 3 ? randomMarker(random)
+                                         : (owned.empty() ? randomMarker(random) : owned.back()));
+        const std::vector<QStringView> markers(owned.begin(), owned.end());
+        const int count = int(markers.size());
+        std::vector<bool> enabled(std::size_t(count), true);
+        net::MarkerWalk walk(text, markers);
+        const unsigned toggleSeed = random();
+        auto toggle = [count](std::mt19937& toggles, auto&& apply) {
+            for (int i = 0; i < count; ++i)
+                if (toggles() % 4 == 0)
+                    apply(i);
+        };
+        std::mt19937 walkToggles(toggleSeed);
+        std::mt19937 referenceToggles(toggleSeed);
+        toggle(walkToggles, [&](int i) { walk.setEnabled(i, !walk.isEnabled(i)); });
+        toggle(referenceToggles, [&](int i) { enabled[std::size_t(i)] = !enabled[std::size_t(i)]; });
+
+        std::vector<reference::Hit> expected;
+        for (const reference::Hit& hit : reference::hits(QStringView(text), markers)) {
+            if (!enabled[std::size_t(hit.marker)])
+                continue;
+            expected.push_back(hit);
+            toggle(referenceToggles,
+                   [&](int i) { enabled[std::size_t(i)] = !enabled[std::size_t(i)]; });
+        }
+        std::vector<reference::Hit> found;
+        for (net::MarkerWalk::Hit hit; walk.next(hit);) {
+            found.push_back({hit.position, hit.marker});
+            toggle(walkToggles, [&](int i) { walk.setEnabled(i, !walk.isEnabled(i)); });
+        }
+        ASSERT_EQ(found, expected) << "round " << round << " text " << text.toStdString();
+    }
+}
+
 TEST(ScanEquivalence, textScanMatchesTheReference)
 {
     std::mt19937 random(7);
