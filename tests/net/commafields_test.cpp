@@ -17,6 +17,8 @@ struct FieldsCase {
     QStringList fields;
 };
 
+void PrintTo(const FieldsCase& c, std::ostream* out) { *out << c.name; }
+
 const FieldsCase fieldsCases[] = {
     {"empty reply has no fields", u""_s, {}},
     {"text without a comma has no complete field", u"var x=\"\""_s, {}},
@@ -87,6 +89,8 @@ struct LinesCase {
     QString text;
     QStringList lines;
 };
+
+void PrintTo(const LinesCase& c, std::ostream* out) { *out << c.name; }
 
 const LinesCase linesCases[] = {
     {"lines end at line feeds", u"a\nb\n"_s, {u"a"_s, u"b"_s}},
