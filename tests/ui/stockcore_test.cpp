@@ -485,6 +485,16 @@ TEST(TickerIndexRows, FollowTheIndexPage)
         EXPECT_EQ(ui::textColour(*label), QColor(Qt::white)) << cell.name;
         EXPECT_EQ(label->textFormat(), Qt::PlainText);
     }
+
+    // The longest figures an index brings still fit their cells.
+    objects.market.setIndexRecords(QStringLiteral("上证指数,13112.85,-1126.29,-10.20%,99990000,"
+                                                  "深证成指,19994.62,-1126.16,-10.11%,99990000,"));
+    for (int tick = 0; tick < 3; ++tick)
+        set.mainWindow.timers().fire(MainTimer::Timer1);
+    ASSERT_EQ(set.ticker.findChild<QLabel*>(QStringLiteral("Label16"))->text(), QStringLiteral("19994.62"));
+    for (const QLabel* label : set.ticker.findChildren<QLabel*>())
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width())
+            << label->objectName().toStdString() << " " << label->text().toStdString();
 }
 
 // ---- the service status ---------------------------------------------------------------------
