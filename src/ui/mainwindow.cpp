@@ -2,20 +2,20 @@
 
 #include "app/clock.h"
 #include "app/codeentry.h"
+#include "app/dashboardload.h"
 #include "app/lifecycle.h"
 #include "app/placement.h"
+#include "app/servicestatus.h"
 #include "app/shelltexts.h"
 #include "app/sites.h"
 #include "app/systemdir.h"
+#include "app/tradinghours.h"
 #include "net/browseropener.h"
 #include "net/guard.h"
 #include "net/loader.h"
 #include "quotes/indexquotes.h"
 #include "quotes/quotepanel.h"
 #include "quotes/quoterow.h"
-#include "app/dashboardload.h"
-#include "app/servicestatus.h"
-#include "app/tradinghours.h"
 #include "ui/artwork.h"
 #include "ui/codekeyfilter.h"
 #include "ui/codevalidator.h"
@@ -35,6 +35,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTableWidget>
 #include <QToolButton>
@@ -59,8 +60,8 @@ constexpr int statusBarHeight = 28;
 // Read time-out of the quote, holdings and forum clients once the window has been shown.
 constexpr int readTimeoutMsecs = 6000;
 
-// The index lines at their full length ("深成：10234.56  涨-123.45↓ 成交2473亿") fit 231 px at
-// this size in the stand-in faces too.
+// The index lines at their longest ("深成：19994.62  跌-1126.16↓ 成交9999亿") fit 231 px at this
+// size in the stand-in faces too.
 constexpr int indexFontPixels = 12;
 
 // Places of the player area's moving parts.
@@ -449,8 +450,26 @@ void TForm1::buildLookup()
     actions.startFlowMonitor = [this] { m_timers.start(MainTimer::Timer7); };
     m_lookup = std::make_unique<app::StockLookup>(m_clients.idHttpgj, m_sites.quoteSite, m_state,
                                                   m_prompter, std::move(actions));
-    connect(m_lookupButton, &QToolButton::clicked, this,
-            [this] { net::runGuarded([this] { m_lookup->run(); }); });
+    connect(m_lookupButton, &QToolButton::clicked, this, [this] { Image17Click(); });
+}
+
+void TForm1::Image17Click()
+{
+    // A click that arrives while a quote or index fetch waits for its reply (a blocking request
+    // lets clicks through) would load the dashboard with that client still busy: the dashboard's
+    // own quote and index loads would fail and leave the old stock's figures on the panel. The
+    // lookup runs as soon as the fetch is over instead. A click during a lookup stays ignored.
+    if (!m_lookup->busy() && m_clients.idHttp1.busy()) {
+        m_lookupAfterQuoteFetch = true;
+        return;
+    }
+    net::runGuarded([this] { m_lookup->run(); });
+}
+
+void TForm1::resumeDeferredLookup()
+{
+    if (std::exchange(m_lookupAfterQuoteFetch, false))
+        QMetaObject::invokeMethod(this, [this] { Image17Click(); }, Qt::QueuedConnection);
 }
 
 // The first show's steps in order. Work of other areas goes in at its place:
@@ -560,19 +579,14 @@ app::StartupSequence TForm1::dashboardLoad()
     return app::buildDashboardLoad(m_stateFiles, m_clock, m_state, std::move(actions));
 }
 
-// The code by value: callers pass currentCode itself, which a lookup may change during the wait.
-void TForm1::getvtdate(QString code)
+void TForm1::getvtdate(const QString& code)
 {
+    const auto fetchOver = qScopeGuard([this] { resumeDeferredLookup(); });
     net::HttpClient& client = m_clients.idHttp1;
     const quotes::QuoteRow row = net::runLoader(
         client,
         [&] { return quotes::QuoteRow::parse(quotes::fetchQuoteRow(client, m_sites.quoteSite, code)); },
         [this] { m_timers.start(MainTimer::Timer1); });
-    // A lookup may have replaced the stock while the reply was on its way (a blocking request
-    // lets clicks through); the old stock's row must not take the panel and the current code
-    // back.
-    if (code != m_state.currentCode)
-        return;
     const quotes::QuotePanelView view = quotes::quotePanelView(row);
     if (view.currentCode)
         m_state.currentCode = *view.currentCode;
@@ -583,6 +597,7 @@ void TForm1::getvtdate(QString code)
 
 void TForm1::getvtzs()
 {
+    const auto fetchOver = qScopeGuard([this] { resumeDeferredLookup(); });
     quotes::IndexBox box;
     // A turnover that is not a number fails after the fields before it were read; those stay
     // shown.

@@ -126,7 +126,7 @@ public:
 
     // The quote row of the code into the quote panel; currentCode and currentName follow the
     // row. On failure Timer1 is on again and the chain ends silently.
-    void getvtdate(QString code);
+    void getvtdate(const QString& code);
     // The index page into the index box and, when the ticker is active, its index rows. On
     // failure what the page had written stays, Timer1 is on again and the chain ends silently.
     void getvtzs();
@@ -148,6 +148,8 @@ private:
     void buildTimers();
     void buildFirstShow();
     void buildLookup();
+    void Image17Click();
+    void resumeDeferredLookup();
 
     // First-show steps of the stock core.
     void getbase();
@@ -187,6 +189,8 @@ private:
     ChannelLists m_channels;
     std::unique_ptr<app::StockLookup> m_lookup;
     int m_indexTicks = 0;
+    // A click that came while the quote client was busy; it runs when the fetch is over.
+    bool m_lookupAfterQuoteFetch = false;
     TForm15* m_ticker = nullptr;
     std::function<void()> m_writeOnClose;
     Qt::WindowFlags m_normalFlags;

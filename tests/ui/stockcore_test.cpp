@@ -333,26 +333,61 @@ TEST_F(StockCoreTest, SecondClickDuringALookupIsIgnored)
     EXPECT_TRUE(objects.prompter.errors.isEmpty());
 }
 
-// A quote row for the old stock that arrives after a lookup replaced it must not bring the old
-// stock back.
-TEST_F(StockCoreTest, QuoteRowOfAReplacedStockIsNotShown)
+struct ClickDuringTickCase {
+    const char* name;
+    QTime time;
+    bool tradingHours; // the tick waits for the quote row; after hours for the index page
+};
+
+void PrintTo(const ClickDuringTickCase& c, std::ostream* os)
 {
+    *os << c.name;
+}
+
+class ClickDuringTickTest : public StockCoreTest,
+                            public ::testing::WithParamInterface<ClickDuringTickCase> {};
+
+// A click while a quote tick waits for its reply: the lookup runs once the fetch is over, so its
+// dashboard load (after hours: indices and quote panel) finds the quote client free.
+TEST_P(ClickDuringTickTest, LookupRunsOnceTheFetchIsOver)
+{
+    const ClickDuringTickCase& c = GetParam();
+    objects.clock.freezeAt(QDateTime(QDate(2026, 1, 5), c.time));
     start();
-    ASSERT_TRUE(window->timers().fire(MainTimer::Timer1));
-    ASSERT_EQ(label("Label2").text(), QStringLiteral("10.09元"));
-    const int oldRequests = objects.market.quoteRequests(QStringLiteral("000001"));
-    // Runs while the next tick waits for the row of 000001 (no index fetch on this tick).
-    QTimer::singleShot(0, [this] { lookUp(QStringLiteral("600036")); });
+    if (c.tradingHours) // the next tick fetches the quote row only
+        ASSERT_TRUE(window->timers().fire(MainTimer::Timer1));
+    window->timers().stop(MainTimer::Timer7);
+    int clicks = 0;
+    // Fires inside the tick's wait; the second click changes nothing.
+    QTimer::singleShot(0, [&] {
+        ++clicks;
+        lookUp(QStringLiteral("600036"));
+        window->lookupButton().click();
+    });
 
     window->timers().fire(MainTimer::Timer1);
 
-    ASSERT_EQ(objects.market.quoteRequests(QStringLiteral("000001")), oldRequests + 1);
-    EXPECT_EQ(objects.market.quoteRequests(QStringLiteral("600036")), 1);
-    EXPECT_TRUE(objects.prompter.errors.isEmpty());
+    ASSERT_EQ(clicks, 1);
+    EXPECT_EQ(window->state().currentCode, QStringLiteral("000001"));
+    ASSERT_TRUE(uitest::processEventsUntil(
+        [this] { return window->timers().isActive(MainTimer::Timer7); }));
+    if (c.tradingHours) // inside the window the quote tick brings the new stock's row
+        window->timers().fire(MainTimer::Timer1);
     EXPECT_EQ(window->state().currentCode, QStringLiteral("600036"));
     EXPECT_EQ(window->state().currentName, QStringLiteral("招商银行"));
-    EXPECT_EQ(label("Label2").text(), QStringLiteral("10.09元"));
+    expectPanel(QStringLiteral("600036"));
+    EXPECT_EQ(window->findChild<QGroupBox*>(QStringLiteral("GroupBox5"))->title(),
+              QStringLiteral("招商银行-最近30日主力散户持仓对比"));
+    // The stock check and one quote row: one lookup ran.
+    EXPECT_EQ(objects.market.quoteRequests(QStringLiteral("600036")), 2);
+    EXPECT_TRUE(objects.prompter.errors.isEmpty());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Waits, ClickDuringTickTest,
+    ::testing::Values(ClickDuringTickCase{"indexPageAfterHours", QTime(20, 0, 0), false},
+                      ClickDuringTickCase{"quoteRowInTradingHours", QTime(10, 0, 0), true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Timer1: quote panel and index box ------------------------------------------------------
 
