@@ -26,6 +26,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <ostream>
 
 namespace {
@@ -468,6 +469,23 @@ TEST_F(StockCoreTest, FailedRefreshKeepsTheLabelsAndTimer1RunsOn)
     EXPECT_EQ(window->state().currentCode, QStringLiteral("000001"));
     EXPECT_TRUE(window->timers().isActive(MainTimer::Timer1));
     EXPECT_TRUE(objects.prompter.errors.isEmpty());
+}
+
+// A turnover that is not a number fails the index page after its value and change were read:
+// those stay on the index box and the ticker.
+TEST_F(StockCoreTest, IndexPageCutShortByABadTurnoverKeepsWhatItWrote)
+{
+    objects.market.setIndexRecords(QStringLiteral("上证指数,3112.85,-6.29,-0.20%,n/a,"
+                                                  "深证成指,9994.62,11.16,0.11%,24736005.99,"));
+    start();
+
+    EXPECT_FALSE(window->timers().fire(MainTimer::Timer1));
+
+    EXPECT_EQ(label("Label31").text(), QStringLiteral("上证：3112.85  跌-6.29↓"));
+    EXPECT_EQ(ui::textColour(label("Label31")), green);
+    EXPECT_EQ(label("Label32").text(), QStringLiteral("深成："));
+    EXPECT_EQ(window->indexTicks(), 0);
+    EXPECT_TRUE(window->timers().isActive(MainTimer::Timer1));
 }
 
 // Long figures still fit their labels; so do the captions.
