@@ -83,7 +83,8 @@ QString BrowserPages::stockPage(const market::StockQuote& quote,
                                 const std::vector<market::IntradayPoint>& line)
 {
     const QString colour = colourOf(quote.change());
-    QString page;
+    // The page sits in a small panel of the client: no margins, no sideways scrolling.
+    QString page = QStringLiteral("<style>body{margin:2px;overflow-x:hidden}</style>");
     page += QStringLiteral("<div style=\"font-size:12px\">");
     page += QStringLiteral("<b style=\"font-size:16px\">%1(%2)</b> ")
                 .arg(esc(quote.stock->name), quote.stock->code);
@@ -105,7 +106,9 @@ QString BrowserPages::stockPage(const market::StockQuote& quote,
 
 QString BrowserPages::advertisementStrip(const QString& base)
 {
+    // A strip exactly as tall as its place in the client, without margins or scroll bars.
     return QStringLiteral(
+               "<style>html,body{margin:0;overflow:hidden}</style>"
                "<div style=\"width:290px;height:26px;overflow:hidden;font-size:12px;"
                "line-height:26px;background:#ffffe0;color:#000080;text-align:center\">"
                "<a href=\"%1/author.html\" target=\"_blank\" style=\"color:#c00000\">"
