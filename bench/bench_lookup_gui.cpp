@@ -11,6 +11,7 @@
 #include "app/prompter.h"
 #include "app/sites.h"
 #include "net/browseropener.h"
+#include "ui/guiprocess.h"
 #include "ui/windowset.h"
 
 #include <QApplication>
@@ -27,7 +28,6 @@
 #include <cstdio>
 #include <vector>
 
-#include <unistd.h>
 
 #ifndef LANTUO_SERVER_BIN
 #define LANTUO_SERVER_BIN "lantuo-server"
@@ -140,12 +140,9 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (geteuid() == 0 && !qgetenv("QTWEBENGINE_CHROMIUM_FLAGS").contains("--no-sandbox"))
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    ui::prepareGuiProcess();
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("lantuo-bench"));
-    QApplication::setQuitOnLastWindowClosed(false);
+    ui::configureGuiApplication(QStringLiteral("lantuo-bench"));
 
     QTemporaryDir work;
     Server server;
