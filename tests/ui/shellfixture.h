@@ -2,10 +2,9 @@
 
 #include "app/clock.h"
 #include "app/lifecycle.h"
-#include "app/prompter.h"
 #include "app/sites.h"
-#include "net/browseropener.h"
 #include "support/httpfixture.h"
+#include "support/recorders.h"
 
 #include <QHash>
 #include <QStringList>
@@ -16,28 +15,8 @@
 
 namespace uitest {
 
-// Records the boxes that would have been shown; questions are answered with answer.
-class RecordingPrompter final : public app::Prompter {
-public:
-    void error(const QString& text) override { errors << text; }
-    void inform(const QString& text) override { informs << text; }
-    bool ask(const QString& text) override
-    {
-        questions << text;
-        return answer;
-    }
-
-    QStringList errors;
-    QStringList informs;
-    QStringList questions;
-    bool answer = true;
-};
-
-class RecordingOpener final : public net::BrowserOpener {
-public:
-    void open(const QString& address) override { opened << address; }
-    QStringList opened;
-};
+using RecordingPrompter = testsupport::RecordingPrompter;
+using RecordingOpener = testsupport::RecordingBrowser;
 
 // The own service and the quote service in the test process: the status reply, the quote feed
 // for the codes it knows (000001 falling, 600036 rising) and the index page (Shanghai falling,

@@ -581,12 +581,12 @@ TEST_P(ServiceStatusTest, DecidesWhetherTheProgramRuns)
     EXPECT_EQ(objects.lifecycle.exitRequested(), c.programEnds);
     EXPECT_EQ(objects.prompter.questions.size(), c.question ? 1 : 0);
     if (c.fault) {
-        ASSERT_EQ(objects.prompter.informs.size(), 1);
-        EXPECT_TRUE(objects.prompter.informs[0].startsWith(QStringLiteral("当前有故障，按”确定“")));
-        EXPECT_TRUE(objects.prompter.informs[0].endsWith(QStringLiteral("QQ:10001")));
+        ASSERT_EQ(objects.prompter.messages.size(), 1);
+        EXPECT_TRUE(objects.prompter.messages[0].startsWith(QStringLiteral("当前有故障，按”确定“")));
+        EXPECT_TRUE(objects.prompter.messages[0].endsWith(QStringLiteral("QQ:10001")));
         EXPECT_EQ(objects.opener.opened, QStringList{objects.sites.faultPage});
     } else {
-        EXPECT_TRUE(objects.prompter.informs.isEmpty());
+        EXPECT_TRUE(objects.prompter.messages.isEmpty());
     }
     if (c.question) {
         // Answered OK: the download page opens before the end.
