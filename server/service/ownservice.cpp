@@ -55,6 +55,19 @@ QHttpServerResponse unknownPhone()
     return ServicePage::data(QStringLiteral("该手机号码未注册"));
 }
 
+// The reply to a write for a registered phone number: the text when it was stored.
+QHttpServerResponse phoneWriteReply(Outcome outcome, const QString& doneText)
+{
+    switch (outcome) {
+    case Outcome::Done:
+        return ServicePage::data(doneText);
+    case Outcome::UnknownPhone:
+        return unknownPhone();
+    default:
+        return storeFailure();
+    }
+}
+
 // The query value of key, or nothing when the key is absent; "%xx" escapes are decoded.
 std::optional<QString> queryValue(const QHttpServerRequest& request, const QString& key)
 {
@@ -296,15 +309,9 @@ QHttpServerResponse OwnService::remoteSwitch(const FormBody& form)
     const QString ycf = form.value(QStringLiteral("ycf"));
     if (ycf != QLatin1String("0") && ycf != QLatin1String("1"))
         return invalid(QStringLiteral("ycf"));
-    switch (m_store.setRemote(sn, ycf == QLatin1String("1"))) {
-    case Outcome::Done:
-        return ServicePage::data(ycf == QLatin1String("1") ? QStringLiteral("已开启手机提示")
-                                                           : QStringLiteral("已关闭手机提示"));
-    case Outcome::UnknownPhone:
-        return unknownPhone();
-    default:
-        return storeFailure();
-    }
+    return phoneWriteReply(m_store.setRemote(sn, ycf == QLatin1String("1")),
+                           ycf == QLatin1String("1") ? QStringLiteral("已开启手机提示")
+                                                     : QStringLiteral("已关闭手机提示"));
 }
 
 QHttpServerResponse OwnService::clearWave(const FormBody& form, int wave)
@@ -313,14 +320,7 @@ QHttpServerResponse OwnService::clearWave(const FormBody& form, int wave)
     const QString sn = phoneOf(form, &refusal);
     if (sn.isEmpty())
         return refusal;
-    switch (m_store.clearWave(sn, wave)) {
-    case Outcome::Done:
-        return ServicePage::data(QStringLiteral("已清除"));
-    case Outcome::UnknownPhone:
-        return unknownPhone();
-    default:
-        return storeFailure();
-    }
+    return phoneWriteReply(m_store.clearWave(sn, wave), QStringLiteral("已清除"));
 }
 
 QHttpServerResponse OwnService::addWatchStock(const FormBody& form, int wave)
@@ -349,16 +349,10 @@ QHttpServerResponse OwnService::addWatchStock(const FormBody& form, int wave)
             return refusal;
         stock.minutes = form.value(QStringLiteral("sjjg"));
     }
-    switch (m_store.addWatchStock(sn, wave, stock)) {
-    case Outcome::Done:
-        return ServicePage::data(QStringLiteral("已保存"));
-    case Outcome::UnknownPhone:
-        return unknownPhone();
-    case Outcome::Full:
+    const Outcome outcome = m_store.addWatchStock(sn, wave, stock);
+    if (outcome == Outcome::Full)
         return ServicePage::error(409, QStringLiteral("该号码的股票数量已达上限"));
-    default:
-        return storeFailure();
-    }
+    return phoneWriteReply(outcome, QStringLiteral("已保存"));
 }
 
 QHttpServerResponse OwnService::recommendationList()
