@@ -4,6 +4,7 @@
 #include "market/indexpage.h"
 #include "market/marketmodel.h"
 #include "market/quotefeedpage.h"
+#include "net/market.h"
 #include "web/httphost.h"
 
 #include <QUrlQuery>
@@ -16,17 +17,6 @@ QHttpServerResponse utf8Page(const QByteArray& bytes, int status = 200)
 {
     return QHttpServerResponse("text/html; charset=utf-8", bytes,
                                static_cast<QHttpServerResponse::StatusCode>(status));
-}
-
-bool isCode(const QString& text)
-{
-    if (text.size() != 6)
-        return false;
-    for (QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -48,7 +38,7 @@ QHttpServerResponse MarketSite::quoteFeed(const QHttpServerRequest& request) con
         return utf8Page("fav missing\r\n", 400);
     const QString code = query.queryItemValue(QStringLiteral("fav"), QUrl::FullyDecoded);
     // Like the real feed, an unknown or malformed code gets a record without fields.
-    const auto quote = isCode(code) ? m_model.quote(code) : std::nullopt;
+    const auto quote = net::isStockCode(code) ? m_model.quote(code) : std::nullopt;
     return utf8Page(QuoteFeedPage::render(quote));
 }
 

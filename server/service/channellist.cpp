@@ -2,6 +2,10 @@
 
 #include "service/fieldrules.h"
 
+#include <QStringList>
+
+#include <algorithm>
+
 namespace service {
 
 namespace {
@@ -19,16 +23,6 @@ QString record(const ChannelEntry& entry, const QString& base)
          + QLatin1String("&4") + entry.level;
 }
 
-bool carriesMark(const QString& text)
-{
-    static const char* const marks[] = {"&1", "&2", "&3", "&4", "***", "</body"};
-    for (const char* mark : marks) {
-        if (text.contains(QLatin1String(mark), Qt::CaseInsensitive))
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 QString ChannelList::scramble(const QString& address)
@@ -41,16 +35,6 @@ QString ChannelList::scramble(const QString& address)
     return scrambled;
 }
 
-QString ChannelList::descramble(const QString& field)
-{
-    if (field.size() < kScrambledLength)
-        return field;
-    QString plain = field;
-    for (int i = 0; i < kScrambledLength; ++i)
-        plain[i] = QChar(char16_t(field[i].unicode() + 1));
-    return plain;
-}
-
 bool ChannelList::fitsReply(const ChannelEntry& entry, const QString& base)
 {
     const QString address = resolve(entry.address, base);
@@ -61,8 +45,8 @@ bool ChannelList::fitsReply(const ChannelEntry& entry, const QString& base)
         if (c.unicode() <= 0x20) // a blank or control character would be trimmed or break lines
             return false;
     }
-    return !carriesMark(scrambled) && !carriesMark(entry.caption) && !carriesMark(entry.category)
-        && !carriesMark(entry.group) && !carriesMark(entry.level);
+    const QStringList fields = {scrambled, entry.caption, entry.category, entry.group, entry.level};
+    return std::none_of(fields.begin(), fields.end(), &FieldRules::hasReplyMark);
 }
 
 QString ChannelList::payload(const std::vector<ChannelEntry>& channels, const QString& base)

@@ -17,7 +17,6 @@ public:
     static constexpr int kScrambledLength = 18;
 
     static QString scramble(const QString& address);
-    static QString descramble(const QString& field);
     // The channels with "{base}" resolved; a record whose scrambled form would carry one of the
     // reply's marks is left out rather than sent broken.
     static QString payload(const std::vector<ChannelEntry>& channels, const QString& base);

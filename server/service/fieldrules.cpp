@@ -1,23 +1,23 @@
 #include "service/fieldrules.h"
 
+#include "net/market.h"
+
 #include <QUrl>
 
 namespace service {
 
-namespace {
-
-bool hasReplyMark(const QString& text)
+bool FieldRules::hasReplyMark(const QString& text)
 {
-    static const char* const marks[] = {"&1", "&2", "&3", "&4", "$a0", "$a1", "$a2", "$a3",
-                                        "$a4", "***"};
+    // The field marks of every reply, the record marks of the channel list and the end of the
+    // reply's body.
+    static const char* const marks[] = {"&1",  "&2",  "&3",  "&4",  "$a0",   "$a1",
+                                        "$a2", "$a3", "$a4", "***", "</body"};
     for (const char* mark : marks) {
         if (text.contains(QLatin1String(mark), Qt::CaseInsensitive))
             return true;
     }
     return false;
 }
-
-} // namespace
 
 bool FieldRules::isDigits(const QString& text, int minLength, int maxLength)
 {
@@ -32,7 +32,7 @@ bool FieldRules::isDigits(const QString& text, int minLength, int maxLength)
 
 bool FieldRules::isStockCode(const QString& text)
 {
-    return isDigits(text, 6, 6);
+    return net::isStockCode(text);
 }
 
 bool FieldRules::isFlags(const QString& text)

@@ -18,6 +18,8 @@ public:
     static bool isSafeText(const QString& text, int maxChars);
     // An http or https address the channel list, the status reply and the pages may carry.
     static bool isSafeAddress(const QString& text);
+    // Whether the text holds a mark that cuts a reply into fields or records.
+    static bool hasReplyMark(const QString& text);
 };
 
 } // namespace service

@@ -9,4 +9,7 @@ namespace net {
 // "sz" (Shenzhen) for any other.
 QString marketPrefix(QStringView code);
 
+// Exactly six ASCII digits: the form of every stock code.
+bool isStockCode(QStringView text);
+
 } // namespace net

@@ -1,7 +1,8 @@
 #include "store/statefiles.h"
 
+#include "net/market.h"
+
 #include <QFile>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -43,12 +44,6 @@ void writeLines(const QString& filePath, const QStringList& lines)
                              + file.errorString().toStdString());
 }
 
-bool isStockCode(const QString& text)
-{
-    static const QRegularExpression sixDigits(QStringLiteral("^[0-9]{6}$"));
-    return sixDigits.match(text).hasMatch();
-}
-
 } // namespace
 
 QString StateFiles::path(const char* fileName) const
@@ -62,7 +57,7 @@ QString StateFiles::readStockCode() const
     if (!lines || lines->isEmpty())
         return {};
     const QString code = lines->first().trimmed();
-    return isStockCode(code) ? code : QString();
+    return net::isStockCode(code) ? code : QString();
 }
 
 void StateFiles::writeStockCode(const QString& code) const

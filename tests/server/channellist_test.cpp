@@ -26,8 +26,9 @@ TEST_P(ScrambleTest, TheClientGetsTheAddressBack)
 {
     const QString sent = ChannelList::scramble(GetParam().address);
     EXPECT_EQ(servertest::clientDescramble(sent), GetParam().address);
-    if (GetParam().address.size() >= 18)
+    if (GetParam().address.size() >= 18) {
         EXPECT_NE(sent.left(18), GetParam().address.left(18)) << "long addresses are not sent plain";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
