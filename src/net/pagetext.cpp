@@ -24,15 +24,4 @@ PageText fetchText(HttpClient& client, const QString& address, Encoding encoding
     return decodePage(client.get(address), encoding);
 }
 
-QByteArray fetchBytes(HttpClient& client, const QString& address)
-{
-    return client.get(address);
-}
-
-PageText postText(HttpClient& client, const QString& address, const FormFields& fields,
-                  Encoding encoding)
-{
-    return decodePage(client.post(address, fields), encoding);
-}
-
 } // namespace net

@@ -30,10 +30,5 @@ PageText decodePage(QByteArrayView bytes, Encoding encoding);
 // The fetch every loader makes: GET the address with the loader's client and decode the reply.
 // Throws HttpError or DecodeError.
 PageText fetchText(HttpClient& client, const QString& address, Encoding encoding = Encoding::Gbk);
-// The reply bytes undecoded, for scans over bytes and pictures. Throws HttpError.
-QByteArray fetchBytes(HttpClient& client, const QString& address);
-// POST the fields as a form and decode the reply. Throws HttpError or DecodeError.
-PageText postText(HttpClient& client, const QString& address, const FormFields& fields,
-                  Encoding encoding = Encoding::Gbk);
 
 } // namespace net
