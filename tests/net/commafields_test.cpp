@@ -2,12 +2,15 @@
 #include "net/market.h"
 
 #include "referencescan.h"
+#include "support/namedcase.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
 namespace {
+
+using testsupport::PrintTo;
 
 using namespace Qt::StringLiterals;
 
@@ -16,8 +19,6 @@ struct FieldsCase {
     QString text;
     QStringList fields;
 };
-
-void PrintTo(const FieldsCase& c, std::ostream* out) { *out << c.name; }
 
 const FieldsCase fieldsCases[] = {
     {"empty reply has no fields", u""_s, {}},
@@ -89,8 +90,6 @@ struct LinesCase {
     QString text;
     QStringList lines;
 };
-
-void PrintTo(const LinesCase& c, std::ostream* out) { *out << c.name; }
 
 const LinesCase linesCases[] = {
     {"lines end at line feeds", u"a\nb\n"_s, {u"a"_s, u"b"_s}},

@@ -2,6 +2,7 @@
 #include "net/markerwalk.h"
 
 #include "referencescan.h"
+#include "support/namedcase.h"
 
 #include <QStringEncoder>
 
@@ -10,6 +11,8 @@
 #include <random>
 
 namespace {
+
+using testsupport::PrintTo;
 
 using namespace Qt::StringLiterals;
 using net::Cut;
@@ -73,8 +76,6 @@ const ScanCase scanCases[] = {
      {pair(u"text=\"#000000\">", u"</body>")}, {.trim = Trim::Yes}, {{0, u"123"_s}}},
     {"empty markers never match", u"abc"_s, {pair(u"", u"")}, {}, {}},
 };
-
-void PrintTo(const ScanCase& c, std::ostream* out) { *out << c.name; }
 
 class ScanTable : public ::testing::TestWithParam<ScanCase> {};
 

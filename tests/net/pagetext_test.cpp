@@ -1,8 +1,11 @@
 #include "net/pagetext.h"
+#include "support/namedcase.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+using testsupport::PrintTo;
 
 using namespace Qt::StringLiterals;
 using net::Encoding;
@@ -13,8 +16,6 @@ struct GoodCase {
     Encoding encoding;
     QString text;
 };
-
-void PrintTo(const GoodCase& c, std::ostream* out) { *out << c.name; }
 
 class ValidPages : public ::testing::TestWithParam<GoodCase> {};
 

@@ -1,12 +1,15 @@
 #include "net/serviceenvelope.h"
 
 #include "referencescan.h"
+#include "support/namedcase.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
 namespace {
+
+using testsupport::PrintTo;
 
 using namespace Qt::StringLiterals;
 
@@ -21,8 +24,6 @@ struct PayloadCase {
     QString page;
     std::optional<QString> payload;
 };
-
-void PrintTo(const PayloadCase& c, std::ostream* out) { *out << c.name; }
 
 const PayloadCase payloadCases[] = {
     {"payload up to </body>", page(u" 17 "_s), u" 17 "_s},
@@ -51,8 +52,6 @@ struct SegmentsCase {
     QString page;
     QStringList segments;
 };
-
-void PrintTo(const SegmentsCase& c, std::ostream* out) { *out << c.name; }
 
 const SegmentsCase segmentsCases[] = {
     {"two segments", page(u"2::http://example.test/start&2 8::http://example.test/notice &2"_s),

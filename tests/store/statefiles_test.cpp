@@ -1,4 +1,5 @@
 #include "store/statefiles.h"
+#include "support/namedcase.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using testsupport::PrintTo;
 
 class StateFilesTest : public ::testing::Test {
 protected:
@@ -32,12 +35,10 @@ protected:
 };
 
 struct StockFileCase {
-    const char* label;
+    const char* name;
     std::optional<QByteArray> bytes;
     QString expected;
 };
-
-void PrintTo(const StockFileCase& c, std::ostream* os) { *os << c.label; }
 
 class StockFileReadTest : public StateFilesTest,
                           public ::testing::WithParamInterface<StockFileCase> {};
@@ -46,7 +47,7 @@ TEST_P(StockFileReadTest, ReadsTheFirstLineOrNothing)
 {
     if (GetParam().bytes)
         writeRaw(store::StateFiles::stockFileName, *GetParam().bytes);
-    EXPECT_EQ(files.readStockCode(), GetParam().expected) << GetParam().label;
+    EXPECT_EQ(files.readStockCode(), GetParam().expected) << GetParam().name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -69,14 +70,12 @@ TEST_F(StateFilesTest, StockCodeWrittenAsOneGbkCrlfLineReplacingTheFile)
 }
 
 struct ChannelCase {
-    const char* label;
+    const char* name;
     QString content;
     QStringList names;
     QStringList urls;
     int lineCount;
 };
-
-void PrintTo(const ChannelCase& c, std::ostream* os) { *os << c.label; }
 
 class ChannelReadTest : public StateFilesTest, public ::testing::WithParamInterface<ChannelCase> {};
 
@@ -84,9 +83,9 @@ TEST_P(ChannelReadTest, SplitsEachLineAtItsFirstAmpersand)
 {
     writeRaw(store::StateFiles::favouritesFileName, gbk(GetParam().content));
     const store::ChannelList list = files.readFavourites();
-    EXPECT_EQ(list.names, GetParam().names) << GetParam().label;
-    EXPECT_EQ(list.urls, GetParam().urls) << GetParam().label;
-    EXPECT_EQ(list.lineCount, GetParam().lineCount) << GetParam().label;
+    EXPECT_EQ(list.names, GetParam().names) << GetParam().name;
+    EXPECT_EQ(list.urls, GetParam().urls) << GetParam().name;
+    EXPECT_EQ(list.lineCount, GetParam().lineCount) << GetParam().name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
