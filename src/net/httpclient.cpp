@@ -43,24 +43,26 @@ void checkAddress(const QString& address)
         throw HttpError("not an http address: " + address.toStdString());
 }
 
-// Marks the client busy for one request. The client may be destroyed while its request waits
-// (a window closed from a nested event); the flag then no longer exists and is left alone.
-class BusyScope final {
+} // namespace
+
+// Marks the client busy for one request and tells when it is free again. The client may be
+// destroyed while its request waits (a window closed from a nested event); the flag then no
+// longer exists and is left alone.
+class HttpClient::BusyScope final {
 public:
-    BusyScope(QObject* owner, bool& busy) : m_owner(owner), m_busy(busy) { m_busy = true; }
+    explicit BusyScope(HttpClient& client) : m_client(&client) { client.m_busy = true; }
     ~BusyScope()
     {
-        if (m_owner)
-            m_busy = false;
+        if (!m_client)
+            return;
+        m_client->m_busy = false;
+        emit m_client->freed();
     }
     Q_DISABLE_COPY_MOVE(BusyScope)
 
 private:
-    QPointer<QObject> m_owner;
-    bool& m_busy;
+    QPointer<HttpClient> m_client;
 };
-
-} // namespace
 
 HttpClient::HttpClient(QString name, QObject* parent)
     : QObject(parent), m_name(std::move(name)), m_manager(new QNetworkAccessManager(this))
@@ -116,10 +118,15 @@ QByteArray HttpClient::encodeForm(const FormFields& fields)
 void HttpClient::transfer(const QString& address, const QByteArray* form, QByteArray* body,
                           QIODevice* sink)
 {
-    if (m_busy)
-        throw HttpError(m_name.toStdString() + " is already waiting for a reply");
+    if (m_busy) {
+        // Every handler comes through a gate that holds it back while the client waits, so a
+        // refusal here means a handler that bypassed its gate.
+        qWarning("%s refused a request while waiting for a reply: %s", qPrintable(m_name),
+                 qPrintable(address));
+        throw ClientBusy(m_name.toStdString() + " is already waiting for a reply");
+    }
     checkAddress(address);
-    BusyScope busy(this, m_busy);
+    const BusyScope busy(*this);
 
     QNetworkReply* reply = form
         ? m_manager->post(makeRequest(address, m_readTimeoutMsecs,

@@ -15,9 +15,16 @@ namespace net {
 
 // A request that did not give a whole reply: no connection, time-out, an error status, a reply
 // over the size cap, a client already busy with another request.
-class HttpError final : public std::runtime_error {
+class HttpError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+};
+
+// A request asked of a client that is still waiting for its previous reply. It is refused
+// before anything is sent, and the request in flight is left alone.
+class ClientBusy final : public HttpError {
+public:
+    using HttpError::HttpError;
 };
 
 using FormFields = std::vector<std::pair<QString, QString>>;
@@ -28,7 +35,8 @@ using FormFields = std::vector<std::pair<QString, QString>>;
 //
 // get() and post() block by running a local event loop until the reply is complete, so timers,
 // clicks and repaints go on during a wait. That re-entrancy is why the timers disable themselves
-// while they work; a client asked for a second request while one is running refuses it.
+// while they work, and why handlers reach a client through a gate (app::ClientGates) that holds
+// them back while it is busy; a client asked for a second request anyway refuses it (ClientBusy).
 class HttpClient final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(HttpClient)
@@ -47,11 +55,16 @@ public:
     int readTimeout() const { return m_readTimeoutMsecs; }
 
     void setMaxReplyBytes(qint64 bytes) { m_maxReplyBytes = bytes; }
-    qint64 maxReplyBytes() const { return m_maxReplyBytes; }
 
     bool busy() const { return m_busy; }
 
-    // The whole reply body. Throws HttpError.
+signals:
+    // The request the client was waiting for is over, whichever way it ended.
+    void freed();
+
+public:
+
+    // The whole reply body. Throws HttpError (ClientBusy while another request waits).
     QByteArray get(const QString& address);
     // The reply body written into sink (pictures). Throws HttpError.
     void get(const QString& address, QIODevice& sink);
@@ -67,6 +80,8 @@ public:
     static QByteArray encodeForm(const FormFields& fields);
 
 private:
+    class BusyScope;
+
     void transfer(const QString& address, const QByteArray* form, QByteArray* body,
                   QIODevice* sink = nullptr);
 

@@ -14,6 +14,10 @@ namespace net {
 // failure action (its message, re-enabling its caller's timer) and ends the chain with a
 // SilentAbort. A SilentAbort from inside the work (a nested loader that already failed) passes
 // through unchanged. What the work stored before the failure stays stored.
+//
+// A request the client refused because it still waits for another reply (ClientBusy) ends the
+// chain silently too, but touches nothing: disconnecting would cut the reply in flight, and
+// the loader itself did not fail.
 template <typename Work>
 auto runLoader(HttpClient& client, Work&& work, const std::function<void()>& onFailure = {})
     -> std::invoke_result_t<Work&&>
@@ -22,6 +26,8 @@ auto runLoader(HttpClient& client, Work&& work, const std::function<void()>& onF
         return std::forward<Work>(work)();
     } catch (const SilentAbort&) {
         throw;
+    } catch (const ClientBusy&) {
+        abortSilently();
     } catch (...) {
     }
     client.disconnectFromHost();

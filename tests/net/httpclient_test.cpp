@@ -3,6 +3,7 @@
 
 #include "support/httpfixture.h"
 #include "support/rawhttpserver.h"
+#include "support/namedcase.h"
 
 #include <QBuffer>
 #include <QHttpServerResponder>
@@ -13,6 +14,8 @@
 #include <memory>
 
 namespace {
+
+using testsupport::PrintTo;
 
 using namespace Qt::StringLiterals;
 using net::HttpClient;
@@ -89,8 +92,6 @@ struct FailureCase {
     const char* name;
     std::function<void(testsupport::RawHttpServer&)> arrange;
 };
-
-void PrintTo(const FailureCase& c, std::ostream* out) { *out << c.name; }
 
 class BrokenReplies : public ::testing::TestWithParam<FailureCase> {};
 
@@ -183,7 +184,7 @@ TEST_F(HttpClientTest, timersRunDuringAWaitAndASecondRequestIsRefused)
     QTimer::singleShot(50, [&] {
         try {
             client.get(server.url(u"/other"_s));
-        } catch (const HttpError&) {
+        } catch (const net::ClientBusy&) {
             refused = true;
         }
         HttpClient free(u"IdHTTP3"_s);
@@ -213,8 +214,6 @@ struct DecodeCase {
     QByteArray bytes;
     net::Encoding encoding;
 };
-
-void PrintTo(const DecodeCase& c, std::ostream* out) { *out << c.name; }
 
 class InvalidReplyBytes : public ::testing::TestWithParam<DecodeCase> {};
 

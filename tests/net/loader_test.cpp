@@ -3,10 +3,16 @@
 #include "net/pagetext.h"
 
 #include "support/httpfixture.h"
+#include "support/rawhttpserver.h"
+#include "support/namedcase.h"
+
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 namespace {
+
+using testsupport::PrintTo;
 
 using namespace Qt::StringLiterals;
 
@@ -37,8 +43,6 @@ struct LoaderFailure {
     const char* name;
     std::function<void(net::HttpClient&, const testsupport::HttpFixture&)> work;
 };
-
-void PrintTo(const LoaderFailure& c, std::ostream* out) { *out << c.name; }
 
 class LoaderFailures : public LoaderTest, public ::testing::WithParamInterface<LoaderFailure> {};
 
@@ -79,6 +83,27 @@ TEST_F(LoaderTest, silentAbortFromANestedLoaderPassesThroughUntouched)
     EXPECT_THROW(net::runLoader(client, [] { net::abortSilently(); }, onFailure),
                  net::SilentAbort);
     EXPECT_EQ(failures, 0);
+}
+
+// A loader that finds its client still waiting for another loader's reply ends silently without
+// its failure action, and above all without disconnecting: that would cut the reply in flight.
+TEST_F(LoaderTest, aRefusedRequestLeavesTheRequestInFlightAlone)
+{
+    testsupport::RawHttpServer slow;
+    slow.replyRaw("HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\nslow", 300);
+    bool aborted = false;
+    QTimer::singleShot(20, [&] {
+        try {
+            net::runLoader(client, [&] { return net::fetchText(client, server.url(u"/ok"_s)); },
+                           onFailure);
+        } catch (const net::SilentAbort&) {
+            aborted = true;
+        }
+    });
+    EXPECT_EQ(client.get(slow.url()), "slow");
+    EXPECT_TRUE(aborted);
+    EXPECT_EQ(failures, 0);
+    EXPECT_EQ(server.requestCount(u"/ok"_s), 0);
 }
 
 TEST_F(LoaderTest, aFailingFailureActionStillEndsInTheSilentAbort)
