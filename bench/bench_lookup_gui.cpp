@@ -12,6 +12,7 @@
 #include "app/sites.h"
 #include "net/browseropener.h"
 #include "ui/guiprocess.h"
+#include "ui/main/toolbarstrip.h"
 #include "ui/windowset.h"
 
 #include <QApplication>
@@ -182,14 +183,14 @@ int main(int argc, char** argv)
     const QStringList codes = {QStringLiteral("600036"), QStringLiteral("000001")};
     for (int i = 0; i < lookups; ++i) {
         const QString code = codes[i % 2];
-        window.codeBox().setText(code);
+        window.toolBar().codeBox().setText(code);
         price->setText(QStringLiteral("0"));
         settle(20);
 
         stalls.reset();
         QElapsedTimer elapsed;
         elapsed.start();
-        window.lookupButton().click();
+        window.toolBar().lookupButton().click();
         window.timers().fire(app::MainTimer::Timer1);
         const double panel = double(elapsed.nsecsElapsed()) / 1e6;
         const double stall = stalls.worstMsecs();

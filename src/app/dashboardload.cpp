@@ -17,24 +17,20 @@ QString commentBoxCaption(const QString& stockName)
     return QStringLiteral("网民对(") + stockName + QStringLiteral(")的最新热评（所有数据仅供参考）");
 }
 
-bool dashboardLoadsQuotesOnce(QTime time)
+StepSequence buildDashboardLoad(const store::StateFiles& files, const Clock& clock,
+                                const MainState& state, const QString& code,
+                                DashboardActions actions)
 {
-    return !inQuotePanelWindow(time);
-}
-
-StartupSequence buildDashboardLoad(const store::StateFiles& files, const Clock& clock,
-                                   const MainState& state, DashboardActions actions)
-{
-    StartupSequence load;
-    load.append(dashboard::stockFile, [&files, actions] {
+    StepSequence load;
+    load.append(dashboard::stockFile, [&files, code] {
         // A failed write throws and so ends the load before any page is fetched.
-        files.writeStockCode(actions.codeBoxText ? actions.codeBoxText() : QString());
+        files.writeStockCode(code);
     });
-    load.append(dashboard::weekendQuotePanel, [&clock, actions] {
+    load.append(dashboard::weekendQuotePanel, actions.quoteClients, [&clock, actions] {
         if (isWeekend(clock) && actions.loadQuotePanel)
             actions.loadQuotePanel();
     });
-    load.append(dashboard::offHoursQuotes, [&clock, actions] {
+    load.append(dashboard::offHoursQuotes, actions.quoteClients, [&clock, actions] {
         if (!dashboardLoadsQuotesOnce(clock.timeOfDay()))
             return;
         if (actions.loadIndices)

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "app/startupsequence.h"
-
-#include <QTime>
+#include "app/stepsequence.h"
 
 #include <functional>
 
@@ -28,22 +26,21 @@ inline const QString commentCaption = QStringLiteral("comment caption");
 QString holdingsBoxCaption(const QString& stockName);
 QString commentBoxCaption(const QString& stockName);
 
-// The one-off index and quote load runs outside 9:10:00-15:05:00.
-bool dashboardLoadsQuotesOnce(QTime time);
-
 struct DashboardActions {
-    std::function<QString()> codeBoxText;
     std::function<void()> loadQuotePanel; // getvtdate(currentCode)
     std::function<void()> loadIndices;    // getvtzs
+    // The client of both one-off quote loads.
+    ClientList quoteClients;
     std::function<void(const QString&)> setHoldingsCaption;
     std::function<void(const QString&)> setCommentCaption;
 };
 
-// The dashboard load (start) for the current stock: the code box text written to the stock
+// The dashboard load (start) for the stock just made current: its code written to the stock
 // file before anything is fetched; the quote panel once on a weekend; indices and quote panel
 // once outside the refresh window; then the panels. Run with runNested(): the first step that
 // fails ends the load and the failure travels on.
-StartupSequence buildDashboardLoad(const store::StateFiles& files, const Clock& clock,
-                                   const MainState& state, DashboardActions actions);
+StepSequence buildDashboardLoad(const store::StateFiles& files, const Clock& clock,
+                                const MainState& state, const QString& code,
+                                DashboardActions actions);
 
 } // namespace app

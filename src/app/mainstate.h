@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace app {
 
@@ -15,6 +16,17 @@ struct MainState {
     QString currentName;
     // True while the main window is hidden in the notification area; refreshes skip their work.
     bool inTray = false;
+};
+
+// The channel lists the player keeps for the whole run, read from the state files at start and
+// written back by both exits.
+struct ChannelLists {
+    QStringList recentNames;
+    QStringList recentUrls;
+    // Lines the recent file had at start; the player places new recent entries by it.
+    int recentCount = 0;
+    QStringList favouriteNames;
+    QStringList favouriteUrls;
 };
 
 } // namespace app

@@ -49,16 +49,15 @@ const QTimer& MainTimers::timer(MainTimer id) const
     return m_slots[indexOf(id)].timer;
 }
 
-void MainTimers::setWork(MainTimer id, std::function<void()> work)
+StepSequence& MainTimers::steps(MainTimer id)
 {
-    m_slots[indexOf(id)].work = std::move(work);
+    return m_slots[indexOf(id)].steps;
 }
 
 bool MainTimers::fire(MainTimer id)
 {
     Slot& slot = m_slots[indexOf(id)];
-    // A copy, so work that replaces the timer's work while it runs does not destroy itself.
-    const std::function<void()> work = slot.work ? slot.work : [] {};
+    const auto work = [&slot] { slot.steps.runNested(); };
     if (slot.reenables)
         return runWithTimerOff(slot.timer, work);
     slot.timer.stop();

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "app/stepsequence.h"
+
 #include <QObject>
 #include <QTimer>
 
 #include <array>
-#include <functional>
 
 namespace app {
 
@@ -22,9 +23,10 @@ struct MainTimerSetup {
 // The main window's timers: intervals and the state each starts in.
 const std::array<MainTimerSetup, 8>& mainTimerTable();
 
-// The eight timers of the main window. Each tick runs the work set for its timer through
-// runWithTimerOff(); the splash timer instead stays off after its one run. A timer whose work is
-// not set yet still ticks and does nothing.
+// The eight timers of the main window. A tick runs its timer's steps in order, all of them
+// inside runWithTimerOff(): the timer is off while they work and on again afterwards, and the
+// first step that fails ends that tick. The splash timer instead stays off after its one run.
+// A timer without steps yet still ticks and does nothing.
 class MainTimers final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MainTimers)
@@ -38,14 +40,15 @@ public:
     void start(MainTimer id) { timer(id).start(); }
     void stop(MainTimer id) { timer(id).stop(); }
 
-    void setWork(MainTimer id, std::function<void()> work);
-    // Runs one tick now, exactly as the timer's timeout does; true when the work ran to its end.
+    // What one tick does; each area inserts its step at its named place.
+    StepSequence& steps(MainTimer id);
+    // Runs one tick now, exactly as the timer's timeout does; true when no step failed.
     bool fire(MainTimer id);
 
 private:
     struct Slot {
         QTimer timer;
-        std::function<void()> work;
+        StepSequence steps;
         bool reenables = true;
     };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/startupsequence.h"
+#include "app/stepsequence.h"
 
 #include <functional>
 
@@ -16,19 +16,18 @@ public:
     {
     }
 
-    StartupSequence& firstShow() { return m_firstShow; }
-    const StartupSequence& firstShow() const { return m_firstShow; }
+    StepSequence& firstShow() { return m_firstShow; }
+    const StepSequence& firstShow() const { return m_firstShow; }
 
     void onShow();
 
     bool firstShowDone() const { return m_firstShowDone; }
-    bool firstShowRunning() const { return m_running; }
-    const StartupSequence::Result& firstShowResult() const { return m_result; }
+    const StepSequence::Result& firstShowResult() const { return m_result; }
 
 private:
-    StartupSequence m_firstShow;
+    StepSequence m_firstShow;
     std::function<void()> m_everyLaterShow;
-    StartupSequence::Result m_result;
+    StepSequence::Result m_result;
     bool m_firstShowDone = false;
     bool m_running = false;
 };

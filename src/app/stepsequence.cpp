@@ -1,41 +1,45 @@
-#include "app/startupsequence.h"
+#include "app/stepsequence.h"
 
 #include "net/guard.h"
+#include "net/httpclient.h"
 
 #include <algorithm>
 
 namespace app {
 
-void StartupSequence::append(const QString& name, Step step)
+void StepSequence::append(const QString& name, ClientList clients, Step step)
 {
-    m_steps.push_back({name, std::move(step)});
+    m_steps.push_back({name, std::move(clients), std::move(step)});
 }
 
-std::vector<StartupSequence::Named>::iterator StartupSequence::find(const QString& name)
+std::vector<StepSequence::Named>::iterator StepSequence::find(const QString& name)
 {
     return std::find_if(m_steps.begin(), m_steps.end(),
                         [&name](const Named& n) { return n.name == name; });
 }
 
-bool StartupSequence::insertBefore(const QString& before, const QString& name, Step step)
+bool StepSequence::insertBeside(const QString& neighbour, std::ptrdiff_t offset, Named named)
 {
-    const auto at = find(before);
+    const auto at = find(neighbour);
     if (at == m_steps.end())
         return false;
-    m_steps.insert(at, {name, std::move(step)});
+    m_steps.insert(at + offset, std::move(named));
     return true;
 }
 
-bool StartupSequence::insertAfter(const QString& after, const QString& name, Step step)
+bool StepSequence::insertBefore(const QString& before, const QString& name, Step step,
+                                ClientList clients)
 {
-    const auto at = find(after);
-    if (at == m_steps.end())
-        return false;
-    m_steps.insert(at + 1, {name, std::move(step)});
-    return true;
+    return insertBeside(before, 0, {name, std::move(clients), std::move(step)});
 }
 
-QStringList StartupSequence::stepNames() const
+bool StepSequence::insertAfter(const QString& after, const QString& name, Step step,
+                               ClientList clients)
+{
+    return insertBeside(after, 1, {name, std::move(clients), std::move(step)});
+}
+
+QStringList StepSequence::stepNames() const
 {
     QStringList names;
     for (const Named& n : m_steps)
@@ -43,19 +47,39 @@ QStringList StartupSequence::stepNames() const
     return names;
 }
 
-bool StartupSequence::contains(const QString& name) const
+bool StepSequence::contains(const QString& name) const
 {
     return std::any_of(m_steps.begin(), m_steps.end(),
                        [&name](const Named& n) { return n.name == name; });
 }
 
-StartupSequence::Result StartupSequence::run() const
+ClientList StepSequence::clients() const
+{
+    ClientList all;
+    for (const Named& n : m_steps)
+        for (const net::HttpClient* client : n.clients)
+            if (std::find(all.begin(), all.end(), client) == all.end())
+                all.push_back(client);
+    return all;
+}
+
+bool StepSequence::clientsFree(const Named& named)
+{
+    return std::none_of(named.clients.begin(), named.clients.end(),
+                        [](const net::HttpClient* client) { return client->busy(); });
+}
+
+StepSequence::Result StepSequence::run() const
 {
     Result result;
     result.completed = true;
     // A copy: a step may add later steps' work without disturbing the walk.
     const std::vector<Named> steps = m_steps;
     for (const Named& n : steps) {
+        if (!clientsFree(n)) {
+            result.skippedSteps << n.name;
+            continue;
+        }
         if (!net::runGuarded(n.step)) {
             result.completed = false;
             result.failedStep = n.name;
@@ -67,11 +91,17 @@ StartupSequence::Result StartupSequence::run() const
     return result;
 }
 
-void StartupSequence::runNested() const
+QStringList StepSequence::runNested() const
 {
+    QStringList skipped;
     const std::vector<Named> steps = m_steps;
-    for (const Named& n : steps)
-        n.step();
+    for (const Named& n : steps) {
+        if (clientsFree(n))
+            n.step();
+        else
+            skipped << n.name;
+    }
+    return skipped;
 }
 
 } // namespace app

@@ -2,7 +2,6 @@
 
 #include "app/mainstate.h"
 #include "app/prompter.h"
-#include "net/loader.h"
 #include "quotes/quoterow.h"
 
 namespace app {
@@ -58,9 +57,8 @@ QString stockPageAddress(const QString& serviceBase, const QString& code)
 QString yzgp(net::HttpClient& client, const QString& quoteSite, const QString& code,
              MainState& state, Prompter& prompter)
 {
-    const quotes::QuoteRow row = net::runLoader(
-        client, [&] { return quotes::QuoteRow::parse(quotes::fetchQuoteRow(client, quoteSite, code)); },
-        [&] { prompter.error(lookupNetworkErrorMessage()); });
+    const quotes::QuoteRow row = quotes::loadQuoteRow(
+        client, quoteSite, code, [&] { prompter.error(lookupNetworkErrorMessage()); });
     // An unknown code leaves the current stock's name alone: a refused lookup changes nothing.
     const QString name = row.field(3);
     if (!name.isEmpty())
@@ -87,20 +85,19 @@ bool StockLookup::validate(const QString& code)
     return false;
 }
 
-bool StockLookup::run()
+bool StockLookup::run(const QString& code)
 {
     if (m_busy)
         return false;
     const BusyFlag busy(m_busy);
-    const QString code = m_actions.codeBoxText ? m_actions.codeBoxText() : QString();
     if (!validate(code))
         return false;
     perform(m_actions.stopFlowMonitor);
     m_state.currentCode = code;
     perform(m_actions.resetForNewStock);
-    perform(m_actions.loadBigOrderPages, m_state.currentCode);
-    perform(m_actions.showStockPage, stockPageAddress(m_state.serviceBase, m_state.currentCode));
-    perform(m_actions.loadDashboard);
+    perform(m_actions.loadBigOrderPages, code);
+    perform(m_actions.showStockPage, stockPageAddress(m_state.serviceBase, code));
+    perform(m_actions.loadDashboard, code);
     perform(m_actions.startFlowMonitor);
     return true;
 }

@@ -28,13 +28,12 @@ QString yzgp(net::HttpClient& client, const QString& quoteSite, const QString& c
 
 // What a lookup does to the rest of the main window, in its order.
 struct LookupActions {
-    std::function<QString()> codeBoxText;
     std::function<void()> focusCodeBox;
     std::function<void()> stopFlowMonitor;  // Timer7 off while the stock is replaced
     std::function<void()> resetForNewStock; // flow monitor, forum first-post flag, big-trade chart
     std::function<void(const QString&)> loadBigOrderPages;
     std::function<void(const QString&)> showStockPage; // the quote panel browser
-    std::function<void()> loadDashboard;               // start
+    std::function<void(const QString&)> loadDashboard; // start, for the checked code
     std::function<void()> startFlowMonitor;            // Timer7 on
 };
 
@@ -43,13 +42,16 @@ QString stockPageAddress(const QString& serviceBase, const QString& code);
 // The picture button beside the code box. A click while a lookup runs is ignored (a blocking
 // request lets clicks through). A failure inside travels on to the caller's guard; the busy
 // flag is cleared on every way out.
+//
+// The code is the code box text at the click. It is checked, and the same text becomes
+// currentCode and goes into the stock file: what the box holds after the waits is not read.
 class StockLookup final {
 public:
     StockLookup(net::HttpClient& client, const QString& quoteSite, MainState& state,
                 Prompter& prompter, LookupActions actions);
 
     // Image17Click. Returns false when the click was ignored or the code refused.
-    bool run();
+    bool run(const QString& code);
     bool busy() const { return m_busy; }
 
 private:

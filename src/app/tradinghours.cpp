@@ -1,5 +1,7 @@
 #include "app/tradinghours.h"
 
+#include "app/clock.h"
+
 namespace app {
 
 namespace {
@@ -23,6 +25,24 @@ QuoteTickPlan planQuoteTick(int indexTicks, QTime time, bool haveCode, bool inTr
     plan.indices = indexTicks % 3 == 0;
     plan.quotePanel = inQuotePanelWindow(time) && haveCode && !inTray;
     return plan;
+}
+
+bool dashboardLoadsQuotesOnce(QTime time)
+{
+    return !inQuotePanelWindow(time);
+}
+
+const std::vector<TradingGate>& tradingGates()
+{
+    static const std::vector<TradingGate> gates = {
+        {"dashboard load: quote panel once on Saturday and Sunday", &isWeekend},
+        {"dashboard load: indices and quote panel once outside 9:10:00-15:05:00",
+         [](const Clock& clock) { return dashboardLoadsQuotesOnce(clock.timeOfDay()); }},
+        {"Timer1: quote panel refresh, 9:10:00-15:05:00",
+         [](const Clock& clock) { return inQuotePanelWindow(clock.timeOfDay()); }},
+        {"Timer1: indices every third tick, at any time", [](const Clock&) { return true; }},
+    };
+    return gates;
 }
 
 } // namespace app

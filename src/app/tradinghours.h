@@ -2,7 +2,11 @@
 
 #include <QTime>
 
+#include <vector>
+
 namespace app {
+
+class Clock;
 
 // The trading-hours gates, on the local clock, compared to the second. Saturday and Sunday are
 // the only days without trading; there is no holiday calendar.
@@ -17,5 +21,18 @@ struct QuoteTickPlan {
 };
 
 QuoteTickPlan planQuoteTick(int indexTicks, QTime time, bool haveCode, bool inTray);
+
+// The one-off index and quote load of the dashboard runs outside 9:10:00-15:05:00.
+bool dashboardLoadsQuotesOnce(QTime time);
+
+// One row of the table of trading-hours gates: a piece of timed work and whether the clock
+// lets it run now.
+struct TradingGate {
+    const char* work;
+    bool (*open)(const Clock& clock);
+};
+
+// Every trading-hours gate of the program, in the order of the work they gate.
+const std::vector<TradingGate>& tradingGates();
 
 } // namespace app

@@ -1,11 +1,18 @@
 #include "cli/clirequest.h"
 
+#include "cli/commands.h"
+
 namespace cli {
 
 QString usageLine()
 {
-    return QStringLiteral("usage: lantuo-cli [--config SITES.INI] [--at \"YYYY-MM-DD HH:MM:SS\"] "
-                          "status | lookup CODE | quote CODE | index");
+    QStringList forms;
+    for (const Command& command : commandTable())
+        forms << QString::fromUtf8(command.name)
+                     + (*command.arguments ? QStringLiteral(" ") + QString::fromUtf8(command.arguments)
+                                           : QString());
+    return QStringLiteral("usage: lantuo-cli [--config SITES.INI] [--at \"YYYY-MM-DD HH:MM:SS\"] ")
+           + forms.join(QStringLiteral(" | "));
 }
 
 std::optional<CliRequest> parseCliRequest(const QStringList& args, QString& error)

@@ -7,15 +7,17 @@
 #include "app/servicestatus.h"
 #include "app/sites.h"
 #include "app/stocklookup.h"
+#include "app/tradinghours.h"
 #include "net/browseropener.h"
 #include "net/httpclient.h"
-#include "net/loader.h"
 #include "net/silentabort.h"
 #include "quotes/alertquotetable.h"
 #include "quotes/indexquotes.h"
 #include "quotes/quotepanel.h"
 
 #include <QJsonArray>
+
+#include <algorithm>
 
 namespace cli {
 
@@ -37,6 +39,16 @@ public:
     QStringList shown;
     QStringList questions;
 };
+
+} // namespace
+
+struct CommandContext {
+    const app::Sites& sites;
+    const app::Clock& clock;
+    TextPrompter& prompter;
+};
+
+namespace {
 
 class ListingBrowser final : public net::BrowserOpener {
 public:
@@ -76,46 +88,45 @@ QString singleCode(const QStringList& arguments, const char* command)
     return arguments.first();
 }
 
-QJsonObject status(const CommandContext& context)
+void noArguments(const QStringList& arguments, const char* command)
 {
+    if (!arguments.isEmpty())
+        throw UsageError(std::string(command) + " takes no arguments");
+}
+
+QJsonObject status(const QStringList& arguments, CommandContext& context)
+{
+    noArguments(arguments, "status");
     net::HttpClient client(QStringLiteral("IdHTTP3"));
-    TextPrompter prompter;
     ListingBrowser browser;
     app::Lifecycle lifecycle;
     QStringList notices;
     app::ServiceStatusDeps deps{client,    context.sites,
-                                prompter,  browser,
+                                context.prompter, browser,
                                 lifecycle, [&notices](const QString& url) { notices.append(url); }};
-    app::ServiceStatus status;
-    try {
-        status = app::getmail(deps);
-    } catch (const net::SilentAbort&) {
-        throw LoaderFailure{prompter.lastShown()};
-    }
+    const app::ServiceStatus status = app::getmail(deps);
     return {{QStringLiteral("startStatus"), status.startStatus},
             {QStringLiteral("pageUrl"), status.pageUrl},
             {QStringLiteral("runStatus"), status.runStatus},
             {QStringLiteral("noticeUrl"), status.noticeUrl},
             {QStringLiteral("opened"), QJsonArray::fromStringList(browser.opened)},
             {QStringLiteral("notice"), QJsonArray::fromStringList(notices)},
-            {QStringLiteral("questions"), QJsonArray::fromStringList(prompter.questions)},
+            {QStringLiteral("questions"), QJsonArray::fromStringList(context.prompter.questions)},
             {QStringLiteral("programEnds"), lifecycle.exitRequested()}};
 }
 
-QJsonObject lookup(const QStringList& arguments, const CommandContext& context)
+// The lookup's whole check, as the picture button runs it: the length, the first digit, then the
+// quote feed's name for the code. A refusal fails with the window's message.
+QJsonObject lookup(const QStringList& arguments, CommandContext& context)
 {
     const QString code = singleCode(arguments, "lookup");
-    if (const std::optional<QString> refusal = app::codeRefusal(code))
-        throw LoaderFailure{*refusal};
     net::HttpClient client(QStringLiteral("IdHTTPgj"));
-    TextPrompter prompter;
     app::MainState state;
-    try {
-        app::yzgp(client, context.sites.quoteSite, code, state, prompter);
-    } catch (const net::SilentAbort&) {
-        throw LoaderFailure{prompter.lastShown()};
-    }
-    return {{QStringLiteral("code"), code}, {QStringLiteral("currentName"), state.currentName}};
+    app::StockLookup check(client, context.sites.quoteSite, state, context.prompter, {});
+    if (!check.run(code))
+        throw LoaderFailure{context.prompter.lastShown()};
+    return {{QStringLiteral("code"), state.currentCode},
+            {QStringLiteral("currentName"), state.currentName}};
 }
 
 QJsonObject quotePanelJson(const quotes::QuotePanelView& view)
@@ -135,13 +146,11 @@ QJsonObject quotePanelJson(const quotes::QuotePanelView& view)
             {QStringLiteral("Label38"), labelJson(view.bid)}};
 }
 
-QJsonObject quote(const QStringList& arguments, const CommandContext& context)
+QJsonObject quote(const QStringList& arguments, CommandContext& context)
 {
     const QString code = singleCode(arguments, "quote");
     net::HttpClient client(QStringLiteral("IdHTTP1"));
-    const quotes::QuoteRow row = net::runLoader(client, [&] {
-        return quotes::QuoteRow::parse(quotes::fetchQuoteRow(client, context.sites.quoteSite, code));
-    });
+    const quotes::QuoteRow row = quotes::loadQuoteRow(client, context.sites.quoteSite, code);
     QStringList fields;
     for (int n = 1; n <= row.fieldCount(); ++n)
         fields.append(row.field(n));
@@ -171,39 +180,57 @@ QJsonValue indexJson(const quotes::IndexDisplay& display)
         {QStringLiteral("colour"), colourName(display.lineColour)}};
 }
 
-QJsonObject index(const QStringList& arguments, const CommandContext& context)
+QJsonObject index(const QStringList& arguments, CommandContext& context)
 {
-    if (!arguments.isEmpty())
-        throw UsageError("index takes no arguments");
+    noArguments(arguments, "index");
     net::HttpClient client(QStringLiteral("IdHTTP1"));
     quotes::IndexBox box;
-    try {
-        quotes::getvtzs(client, context.sites.quoteSite, box, {});
-    } catch (const net::SilentAbort&) {
-        throw LoaderFailure{};
-    }
+    quotes::getvtzs(client, context.sites.quoteSite, box, {});
     return {{QStringLiteral("shanghai"), indexJson(box.shanghai)},
             {QStringLiteral("shenzhen"), indexJson(box.shenzhen)}};
 }
 
+// Which timed work the clock lets run at this moment, with the day as the program names it.
+QJsonObject gates(const QStringList& arguments, CommandContext& context)
+{
+    noArguments(arguments, "gates");
+    QJsonArray table;
+    for (const app::TradingGate& gate : app::tradingGates())
+        table.append(QJsonObject{{QStringLiteral("work"), QString::fromUtf8(gate.work)},
+                                 {QStringLiteral("runs"), gate.open(context.clock)}});
+    return {{QStringLiteral("now"),
+             context.clock.now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))},
+            {QStringLiteral("weekday"), app::weekdayName(context.clock)},
+            {QStringLiteral("gates"), table}};
+}
+
 } // namespace
 
-QJsonObject runCommand(const QString& command, const QStringList& arguments,
-                       CommandContext& context)
+const std::vector<Command>& commandTable()
 {
+    static const std::vector<Command> table = {
+        {"status", "", &status},       {"lookup", "CODE", &lookup}, {"quote", "CODE", &quote},
+        {"index", "", &index},         {"gates", "", &gates},
+    };
+    return table;
+}
+
+QJsonObject runCommand(const QString& command, const QStringList& arguments,
+                       const app::Sites& sites, const app::Clock& clock)
+{
+    const auto& table = commandTable();
+    const auto entry = std::find_if(table.begin(), table.end(), [&command](const Command& c) {
+        return command == QLatin1String(c.name);
+    });
+    if (entry == table.end())
+        throw UsageError("unknown command " + command.toStdString());
+    TextPrompter prompter;
+    CommandContext context{sites, clock, prompter};
     try {
-        if (command == QLatin1String("status") && arguments.isEmpty())
-            return status(context);
-        if (command == QLatin1String("lookup"))
-            return lookup(arguments, context);
-        if (command == QLatin1String("quote"))
-            return quote(arguments, context);
-        if (command == QLatin1String("index"))
-            return index(arguments, context);
+        return entry->run(arguments, context);
     } catch (const net::SilentAbort&) {
-        throw LoaderFailure{};
+        throw LoaderFailure{prompter.lastShown()};
     }
-    throw UsageError("unknown command " + command.toStdString());
 }
 
 } // namespace cli

@@ -52,9 +52,9 @@ int main(int argc, char** argv)
     if (request->at)
         clock.startAt(*request->at);
 
-    cli::CommandContext context{sites, clock};
     try {
-        const QJsonObject result = cli::runCommand(request->command, request->arguments, context);
+        const QJsonObject result =
+            cli::runCommand(request->command, request->arguments, sites, clock);
         printLine(stdout, QString::fromUtf8(QJsonDocument(result).toJson(QJsonDocument::Compact)));
         return 0;
     } catch (const cli::UsageError& e) {

@@ -1,7 +1,5 @@
 #include "quotes/alertquotetable.h"
 
-#include "net/loader.h"
-
 namespace quotes {
 
 int fieldOfColumn(int column)
@@ -27,15 +25,6 @@ bool AlertQuoteTable::append(const QuoteRow& row)
         m_columns[column - 1].append(value);
     }
     return true;
-}
-
-bool gestockgj(net::HttpClient& client, const QString& quoteSite, const QString& code,
-               AlertQuoteTable& table, const std::function<void()>& onFailure)
-{
-    const QuoteRow row = net::runLoader(
-        client, [&] { return QuoteRow::parse(fetchQuoteRow(client, quoteSite, code)); },
-        onFailure);
-    return table.append(row);
 }
 
 } // namespace quotes

@@ -5,7 +5,6 @@
 #include <QStringList>
 
 #include <array>
-#include <functional>
 
 namespace quotes {
 
@@ -32,10 +31,5 @@ private:
 
 // The field of the quote row that a column of the table holds.
 int fieldOfColumn(int column);
-
-// Fetches one stock's row with the client and appends it. On failure: onFailure (the engine
-// re-enables its timer there), then a silent abort.
-bool gestockgj(net::HttpClient& client, const QString& quoteSite, const QString& code,
-               AlertQuoteTable& table, const std::function<void()>& onFailure);
 
 } // namespace quotes

@@ -1,6 +1,7 @@
 #include "quotes/quoterow.h"
 
 #include "net/commafields.h"
+#include "net/loader.h"
 
 namespace quotes {
 
@@ -15,9 +16,16 @@ QString quoteFeedAddress(const QString& quoteSite, const QString& code)
            + QStringLiteral("&hick=zhou");
 }
 
-net::PageText fetchQuoteRow(net::HttpClient& client, const QString& quoteSite, const QString& code)
+QuoteRow loadQuoteRow(net::HttpClient& client, const QString& quoteSite, const QString& code,
+                      const std::function<void()>& onFailure)
 {
-    return net::fetchText(client, quoteFeedAddress(quoteSite, code), net::Encoding::Utf8);
+    return net::runLoader(
+        client,
+        [&] {
+            return QuoteRow::parse(
+                net::fetchText(client, quoteFeedAddress(quoteSite, code), net::Encoding::Utf8));
+        },
+        onFailure);
 }
 
 } // namespace quotes

@@ -13,6 +13,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 namespace net {
 class HttpClient;
 }
@@ -40,7 +42,10 @@ private:
 
 QString quoteFeedAddress(const QString& quoteSite, const QString& code);
 
-// The reply for one code, decoded; the caller cuts the fields it wants. Throws on failure.
-net::PageText fetchQuoteRow(net::HttpClient& client, const QString& quoteSite, const QString& code);
+// The quote row of one code, asked of the quote feed through the loader failure path: on any
+// failure the client is disconnected, onFailure runs (a message, a timer back on) and the
+// chain ends with a silent abort.
+QuoteRow loadQuoteRow(net::HttpClient& client, const QString& quoteSite, const QString& code,
+                      const std::function<void()>& onFailure = {});
 
 } // namespace quotes

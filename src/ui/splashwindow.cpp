@@ -4,6 +4,7 @@
 #include "app/shelltexts.h"
 #include "ui/artwork.h"
 #include "ui/fonts.h"
+#include "ui/widgetparts.h"
 #include "ui/windowshell.h"
 
 #include <QFrame>
@@ -19,13 +20,13 @@ constexpr int updatedTop = 60;
 constexpr int versionTop = 112;
 constexpr int lineHeight = 20;
 
-QLabel* centredLine(QWidget* parent, const QString& text, int top, int pixelSize)
+QLabel* centredLine(QWidget& parent, const QString& text, int top, int pixelSize)
 {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setGeometry(0, top, parent->width(), lineHeight);
-    label->setFont(songFont(pixelSize, true));
+    QLabel* label = plainLabel(parent, {.text = text,
+                                        .geometry = QRect(0, top, parent.width(), lineHeight),
+                                        .fontPixels = pixelSize,
+                                        .bold = true,
+                                        .alignment = Qt::AlignHCenter | Qt::AlignTop});
     label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     return label;
 }
@@ -57,8 +58,8 @@ TForm12::TForm12(bool showAtCreation, QWidget* parent)
     title->setGeometry(8, 14, width() - 16, 40);
     title->setPixmap(splashTitle(title->size(), QStringLiteral("岚拓股票情报系统")));
 
-    m_updated = centredLine(bevel, app::splashUpdated(), updatedTop, 14);
-    m_version = centredLine(bevel, app::splashVersion(), versionTop, 16);
+    m_updated = centredLine(*bevel, app::splashUpdated(), updatedTop, 14);
+    m_version = centredLine(*bevel, app::splashVersion(), versionTop, 16);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(app::centredOn(screen->geometry(), size()));

@@ -2,6 +2,7 @@
 
 #include "ui/fonts.h"
 #include "ui/labelcolours.h"
+#include "ui/widgetparts.h"
 #include "ui/windowshell.h"
 
 #include <QLabel>
@@ -48,12 +49,12 @@ TForm15::IndexCells TForm15::makeIndexRow(const std::array<const char*, 4>& name
 {
     IndexCells cells{};
     for (std::size_t i = 0; i < cells.size(); ++i) {
-        auto* label = new QLabel(this);
-        label->setObjectName(QString::fromLatin1(names[i]));
-        label->setTextFormat(Qt::PlainText);
-        label->setAlignment(Qt::AlignCenter);
-        label->setFont(songFont(tickerFontPixels, true));
-        label->setGeometry(cellPlaces[i].left, top, cellPlaces[i].width, cellHeight);
+        QLabel* label = plainLabel(
+            *this, {.name = names[i],
+                    .geometry = QRect(cellPlaces[i].left, top, cellPlaces[i].width, cellHeight),
+                    .fontPixels = tickerFontPixels,
+                    .bold = true,
+                    .alignment = Qt::AlignCenter});
         setTextColour(*label, Qt::white);
         setCellGround(*label, idleGround);
         cells[i] = label;
@@ -61,9 +62,16 @@ TForm15::IndexCells TForm15::makeIndexRow(const std::array<const char*, 4>& name
     return cells;
 }
 
-void TForm15::showIndexCells(IndexRow row, const quotes::IndexDisplay& display)
+void TForm15::showIndices(const quotes::IndexBox& box)
 {
-    const IndexCells& cells = row == IndexRow::Shanghai ? m_shanghai : m_shenzhen;
+    if (!m_tickerActive)
+        return;
+    showIndexCells(m_shanghai, box.shanghai);
+    showIndexCells(m_shenzhen, box.shenzhen);
+}
+
+void TForm15::showIndexCells(const IndexCells& cells, const quotes::IndexDisplay& display)
+{
     showCell(*cells[0], display.value);
     showCell(*cells[1], display.change);
     showCell(*cells[2], display.percent);

@@ -16,23 +16,22 @@ class TForm15 final : public QWidget {
     Q_DISABLE_COPY_MOVE(TForm15)
 
 public:
-    enum class IndexRow { Shanghai, Shenzhen };
-
     explicit TForm15(QWidget* parent = nullptr);
 
     // Set in the ticker's creation; from then on the index loader writes the ticker's index
     // rows, whether the ticker is shown or not.
     bool tickerActive() const { return m_tickerActive; }
 
-    // The index row's value, change, percent and turnover cells: each cell the index page
-    // wrote gets its text, and its ground where the page decided one.
-    void showIndexCells(IndexRow row, const quotes::IndexDisplay& display);
+    // Both index rows' value, change, percent and turnover cells, once the ticker is active:
+    // each cell the index page wrote gets its text, and its ground where the page decided one.
+    void showIndices(const quotes::IndexBox& box);
 
 private:
     // Value, change, percent, turnover.
     using IndexCells = std::array<QLabel*, 4>;
 
     IndexCells makeIndexRow(const std::array<const char*, 4>& names, int top);
+    static void showIndexCells(const IndexCells& cells, const quotes::IndexDisplay& display);
 
     bool m_tickerActive = false;
     IndexCells m_shanghai{};

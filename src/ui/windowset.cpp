@@ -2,16 +2,17 @@
 
 namespace ui {
 
-WindowSet::WindowSet(const ShellServices& services, bool showAtCreation)
-    : splash(showAtCreation),
-      mainWindow(MainWindowServices{services.sites, services.clock, services.prompter,
-                                    services.browserOpener, services.lifecycle, splash,
-                                    services.trayAvailable, services.systemDir},
-                 showAtCreation)
+WindowSet::WindowSet(const Services& services, bool showAtCreation)
+    : splash(showAtCreation), mainWindow(services, splash, showAtCreation)
 {
-    // The ticker is made after the main window's first show; the index loader writes its rows
-    // from now on.
-    mainWindow.setTicker(&ticker);
+    wire();
+}
+
+void WindowSet::wire()
+{
+    // The ticker is made after the main window's first show; the index pages reach it from then
+    // on.
+    QObject::connect(&mainWindow, &TForm1::indicesRead, &ticker, &TForm15::showIndices);
 }
 
 } // namespace ui

@@ -21,21 +21,9 @@
 #include "ui/tendaychartwindow.h"
 #include "ui/tickerwindow.h"
 
-#include <functional>
+#include "ui/services.h"
 
 namespace ui {
-
-// The objects the windows use, made by the program entry before any window.
-struct ShellServices {
-    const app::Sites& sites;
-    app::Clock& clock;
-    app::Prompter& prompter;
-    net::BrowserOpener& browserOpener;
-    app::Lifecycle& lifecycle;
-    std::function<bool()> trayAvailable;
-    // Folder of the state files; empty for the application data folder.
-    QString systemDir = {};
-};
 
 // Every window of the client. The members are declared in the start-up order, so they are
 // created in it (the splash first, then the main window, whose first show runs inside its
@@ -43,7 +31,7 @@ struct ShellServices {
 struct WindowSet final {
     Q_DISABLE_COPY_MOVE(WindowSet)
 
-    explicit WindowSet(const ShellServices& services, bool showAtCreation = true);
+    explicit WindowSet(const Services& services, bool showAtCreation = true);
 
     TForm12 splash;
     TForm1 mainWindow;
@@ -65,6 +53,10 @@ struct WindowSet final {
     TForm18 capitalFlow;
     TForm20 selectedStocks;
     TForm21 digest;
+
+private:
+    // How the windows reach each other, all in one place.
+    void wire();
 };
 
 } // namespace ui

@@ -1,18 +1,22 @@
 #include "app/maintimers.h"
 
 #include "app/timerhandler.h"
+#include "net/httpclient.h"
 #include "net/silentabort.h"
+#include "support/namedcase.h"
+#include "support/rawhttpserver.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <stdexcept>
+#include <utility>
 
 namespace {
+
+using testsupport::PrintTo;
 
 using app::MainTimer;
 
@@ -53,11 +57,6 @@ struct EndingCase {
     bool completed;
 };
 
-void PrintTo(const EndingCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 class SelfDisablingTest : public ::testing::TestWithParam<EndingCase> {};
 
 TEST_P(SelfDisablingTest, TimerIsOffDuringTheWorkAndOnAfterIt)
@@ -80,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(EndingCase{"completes", [] {}, true},
                       EndingCase{"silentAbort", [] { net::abortSilently(); }, false},
                       EndingCase{"otherFailure", [] { throw std::runtime_error("boom"); }, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testsupport::CaseName());
 
 TEST(MainTimersTest, TickThatAbortsSilentlyKeepsTicking)
 {
@@ -88,7 +87,7 @@ TEST(MainTimersTest, TickThatAbortsSilentlyKeepsTicking)
     QTimer& timer6 = timers.timer(MainTimer::Timer6);
     timer6.setInterval(1);
     int runs = 0;
-    timers.setWork(MainTimer::Timer6, [&runs] {
+    timers.steps(MainTimer::Timer6).append(QStringLiteral("aborts"), [&runs] {
         ++runs;
         net::abortSilently();
     });
@@ -104,7 +103,7 @@ TEST(MainTimersTest, SplashTimerRunsOnceAndStaysOff)
 {
     app::MainTimers timers;
     int runs = 0;
-    timers.setWork(MainTimer::Timer8, [&runs] { ++runs; });
+    timers.steps(MainTimer::Timer8).append(QStringLiteral("hideSplash"), [&runs] { ++runs; });
     timers.start(MainTimer::Timer8);
     QElapsedTimer waited;
     waited.start();
@@ -114,14 +113,53 @@ TEST(MainTimersTest, SplashTimerRunsOnceAndStaysOff)
     EXPECT_FALSE(timers.isActive(MainTimer::Timer8));
 }
 
-TEST(MainTimersTest, WorkMayReplaceItselfWhileRunning)
+// Two areas hang their steps on one timer: both run, in table order, and a step goes in at its
+// named place. The first failure ends that tick; the next tick starts from the top again.
+TEST(MainTimersTest, StepsOfSeveralAreasRunInOrderAndAFailureEndsOnlyThatTick)
 {
     app::MainTimers timers;
-    int second = 0;
-    timers.setWork(MainTimer::Timer2, [&] { timers.setWork(MainTimer::Timer2, [&] { ++second; }); });
+    QStringList ran;
+    bool fail = true;
+    app::StepSequence& tick = timers.steps(MainTimer::Timer2);
+    tick.append(QStringLiteral("big orders"), [&] { ran << QStringLiteral("big orders"); });
+    tick.append(QStringLiteral("online count"), [&] { ran << QStringLiteral("online count"); });
+    ASSERT_TRUE(tick.insertAfter(QStringLiteral("big orders"), QStringLiteral("forum"), [&] {
+        ran << QStringLiteral("forum");
+        if (std::exchange(fail, false))
+            net::abortSilently();
+    }));
+
+    EXPECT_FALSE(timers.fire(MainTimer::Timer2));
+    EXPECT_EQ(ran, (QStringList{"big orders", "forum"}));
+    EXPECT_TRUE(timers.isActive(MainTimer::Timer2));
+
+    ran.clear();
     EXPECT_TRUE(timers.fire(MainTimer::Timer2));
-    EXPECT_TRUE(timers.fire(MainTimer::Timer2));
-    EXPECT_EQ(second, 1);
+    EXPECT_EQ(ran, (QStringList{"big orders", "forum", "online count"}));
+}
+
+// A tick that comes while a client still waits for another handler's reply leaves out the steps
+// that use that client, runs the others, and turns its timer back on; the next tick runs all.
+TEST(MainTimersTest, StepOfABusyClientIsSkippedForThatTickOnly)
+{
+    testsupport::RawHttpServer raw;
+    raw.replyRaw("HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok", 300);
+    net::HttpClient client(QStringLiteral("IdHTTP5"));
+    app::MainTimers timers;
+    QStringList ran;
+    app::StepSequence& tick = timers.steps(MainTimer::Timer2);
+    tick.append(QStringLiteral("forum"), {&client}, [&] { ran << QStringLiteral("forum"); });
+    tick.append(QStringLiteral("big orders"), [&] { ran << QStringLiteral("big orders"); });
+    bool tickCompleted = false;
+    QTimer::singleShot(20, [&] { tickCompleted = timers.fire(MainTimer::Timer2); });
+
+    EXPECT_EQ(client.get(raw.url()), "ok");
+
+    EXPECT_TRUE(tickCompleted);
+    EXPECT_EQ(ran, QStringList{"big orders"});
+    EXPECT_TRUE(timers.isActive(MainTimer::Timer2));
+    timers.fire(MainTimer::Timer2);
+    EXPECT_EQ(ran, (QStringList{"big orders", "forum", "big orders"}));
 }
 
 } // namespace

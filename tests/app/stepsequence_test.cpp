@@ -1,18 +1,21 @@
 #include "app/showhandler.h"
-#include "app/startupsequence.h"
+#include "app/stepsequence.h"
 
+#include "net/httpclient.h"
 #include "net/silentabort.h"
+#include "support/rawhttpserver.h"
+
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <ostream>
-
 #include <stdexcept>
 
 namespace {
 
 // A sequence of five recording steps; failAt names the step that fails, if any.
-class StartupSequenceTest : public ::testing::Test {
+class StepSequenceTest : public ::testing::Test {
 protected:
     void build(const QString& failAt = QString(), bool silent = true)
     {
@@ -30,12 +33,12 @@ protected:
         sequence.setFinalBlock([this] { ++finalRuns; });
     }
 
-    app::StartupSequence sequence;
+    app::StepSequence sequence;
     QStringList ran;
     int finalRuns = 0;
 };
 
-TEST_F(StartupSequenceTest, RunsEveryStepInOrderThenTheFinalBlock)
+TEST_F(StepSequenceTest, RunsEveryStepInOrderThenTheFinalBlock)
 {
     build();
     const auto result = sequence.run();
@@ -56,7 +59,7 @@ void PrintTo(const FailureCase& c, std::ostream* os)
     *os << (c.silent ? "silent abort at " : "exception at ") << c.failAt;
 }
 
-class FailingStepTest : public StartupSequenceTest,
+class FailingStepTest : public StepSequenceTest,
                         public ::testing::WithParamInterface<FailureCase> {};
 
 TEST_P(FailingStepTest, EndsAtTheFailingStepAndStillRunsTheFinalBlock)
@@ -76,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{"five", true, {"one", "two", "three", "four", "five"}},
                       FailureCase{"two", false, {"one", "two"}}));
 
-TEST_F(StartupSequenceTest, StepsGoInAtTheirNamedPlace)
+TEST_F(StepSequenceTest, StepsGoInAtTheirNamedPlace)
 {
     build();
     EXPECT_TRUE(sequence.insertAfter("two", "afterTwo", [this] { ran << "afterTwo"; }));
@@ -87,6 +90,34 @@ TEST_F(StartupSequenceTest, StepsGoInAtTheirNamedPlace)
     sequence.run();
     EXPECT_EQ(ran, (QStringList{"first", "one", "two", "afterTwo", "three", "four", "five", "last"}));
     EXPECT_EQ(sequence.stepNames(), ran);
+}
+
+// A step whose client still waits for another handler's reply is left out and reported, and the
+// chain goes on; the sequence names every client its steps use, once each.
+TEST(StepClientsTest, StepOfABusyClientIsSkippedAndTheChainGoesOn)
+{
+    testsupport::RawHttpServer raw;
+    raw.replyRaw("HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok", 300);
+    net::HttpClient quotes(QStringLiteral("IdHTTP1"));
+    net::HttpClient panels(QStringLiteral("IdHTTP2"));
+    app::StepSequence sequence;
+    QStringList ran;
+    sequence.append("indices", {&quotes}, [&] { ran << "indices"; });
+    sequence.append("holdings", {&panels}, [&] { ran << "holdings"; });
+    sequence.append("both", {&panels, &quotes}, [&] { ran << "both"; });
+    sequence.append("caption", [&] { ran << "caption"; });
+    EXPECT_EQ(sequence.clients(), (app::ClientList{&quotes, &panels}));
+
+    app::StepSequence::Result during;
+    QTimer::singleShot(20, [&] { during = sequence.run(); });
+    EXPECT_EQ(quotes.get(raw.url()), "ok");
+
+    EXPECT_TRUE(during.completed);
+    EXPECT_EQ(during.skippedSteps, (QStringList{"indices", "both"}));
+    EXPECT_EQ(ran, (QStringList{"holdings", "caption"}));
+    ran.clear();
+    EXPECT_TRUE(sequence.runNested().isEmpty());
+    EXPECT_EQ(ran, (QStringList{"indices", "holdings", "both", "caption"}));
 }
 
 TEST(ShowHandlerTest, FirstShowRunsOnceEvenWhenAStepFailsLaterShowsRunTheirWork)

@@ -69,14 +69,13 @@ protected:
     app::LookupActions recordingActions()
     {
         app::LookupActions a;
-        a.codeBoxText = [this] { return codeBox; };
         a.focusCodeBox = [this] { steps << u"focus"_qs; };
         a.stopFlowMonitor = [this] { steps << u"timer7 off"_qs; };
         a.resetForNewStock = [this] { steps << u"reset"_qs; };
         a.loadBigOrderPages = [this](const QString& code) { steps << u"big orders "_qs + code; };
         a.showStockPage = [this](const QString& url) { steps << url; };
-        a.loadDashboard = [this] {
-            steps << u"start"_qs;
+        a.loadDashboard = [this](const QString& code) {
+            steps << u"start "_qs + code;
             if (onDashboard)
                 onDashboard();
         };
@@ -97,12 +96,12 @@ protected:
 TEST_F(LookupTest, KnownCodeReplacesTheStockInOrder)
 {
     codeBox = u"600036"_qs;
-    EXPECT_TRUE(lookup.run());
+    EXPECT_TRUE(lookup.run(codeBox));
     EXPECT_EQ(state.currentCode, u"600036"_qs);
     EXPECT_EQ(state.currentName, u"招商银行"_qs);
     EXPECT_EQ(steps, (QStringList{u"timer7 off"_qs, u"reset"_qs, u"big orders 600036"_qs,
                                   u"http://service.example/gpgetstock.asp?name=600036"_qs,
-                                  u"start"_qs, u"timer7 on"_qs}));
+                                  u"start 600036"_qs, u"timer7 on"_qs}));
     EXPECT_TRUE(prompter.errors.isEmpty());
     EXPECT_FALSE(lookup.busy());
 }
@@ -111,7 +110,7 @@ TEST_F(LookupTest, RefusedCodesChangeNothingAndTheNextClickWorks)
 {
     for (const QString& text : {u"60003"_qs, u"900001"_qs, u"600000"_qs}) {
         codeBox = text;
-        EXPECT_FALSE(lookup.run()) << text.toStdString();
+        EXPECT_FALSE(lookup.run(codeBox)) << text.toStdString();
         EXPECT_FALSE(lookup.busy());
     }
     EXPECT_EQ(prompter.errors, (QStringList{u"必须输入六位股票代码!"_qs, u"必须输入沪深股票及创业板代码"_qs,
@@ -121,17 +120,17 @@ TEST_F(LookupTest, RefusedCodesChangeNothingAndTheNextClickWorks)
     EXPECT_EQ(state.currentName, u"平安银行"_qs);
 
     codeBox = u"600036"_qs;
-    EXPECT_TRUE(lookup.run());
+    EXPECT_TRUE(lookup.run(codeBox));
 }
 
 TEST_F(LookupTest, ClickDuringARunningLookupIsIgnored)
 {
     codeBox = u"600036"_qs;
     bool secondClick = true;
-    onDashboard = [&] { secondClick = lookup.run(); };
-    EXPECT_TRUE(lookup.run());
+    onDashboard = [&] { secondClick = lookup.run(u"000001"_qs); };
+    EXPECT_TRUE(lookup.run(codeBox));
     EXPECT_FALSE(secondClick);
-    EXPECT_EQ(steps.count(u"start"_qs), 1);
+    EXPECT_EQ(steps.filter(u"start"_qs), QStringList{u"start 600036"_qs});
 }
 
 TEST_F(LookupTest, NetworkFailureShowsTheErrorEndsSilentlyAndClearsTheBusyFlag)
@@ -140,7 +139,7 @@ TEST_F(LookupTest, NetworkFailureShowsTheErrorEndsSilentlyAndClearsTheBusyFlag)
     app::StockLookup failing{unreachable, u"http://127.0.0.1:1"_qs, state, prompter,
                              recordingActions()};
     codeBox = u"600036"_qs;
-    EXPECT_FALSE(net::runGuarded([&] { failing.run(); }));
+    EXPECT_FALSE(net::runGuarded([&] { failing.run(codeBox); }));
     EXPECT_EQ(prompter.errors, QStringList{u"网络错误,请稍后再试。"_qs});
     EXPECT_FALSE(failing.busy());
     EXPECT_EQ(state.currentCode, u"000001"_qs);
@@ -151,7 +150,7 @@ TEST_F(LookupTest, FailingDashboardLeavesTheFlowMonitorOff)
 {
     codeBox = u"600036"_qs;
     onDashboard = [] { throw std::runtime_error("holdings page failed"); };
-    EXPECT_FALSE(net::runGuarded([&] { lookup.run(); }));
+    EXPECT_FALSE(net::runGuarded([&] { lookup.run(codeBox); }));
     EXPECT_FALSE(steps.contains(u"timer7 on"_qs));
     EXPECT_FALSE(lookup.busy());
 }
@@ -179,7 +178,6 @@ TEST_P(DashboardLoadTest, OneOffQuoteLoadsFollowTheDayAndTime)
     int indices = 0;
     QStringList captions;
     app::DashboardActions actions;
-    actions.codeBoxText = [] { return u"600036"_qs; };
     actions.loadQuotePanel = [&] {
         // The stock file is written before any page is fetched.
         EXPECT_EQ(files.readStockCode(), u"600036"_qs);
@@ -188,7 +186,7 @@ TEST_P(DashboardLoadTest, OneOffQuoteLoadsFollowTheDayAndTime)
     actions.loadIndices = [&] { ++indices; };
     actions.setHoldingsCaption = [&](const QString& c) { captions << c; };
     actions.setCommentCaption = [&](const QString& c) { captions << c; };
-    app::buildDashboardLoad(files, clock, state, actions).runNested();
+    app::buildDashboardLoad(files, clock, state, u"600036"_qs, actions).runNested();
 
     EXPECT_EQ(quotePanel, GetParam().quotePanelLoads) << GetParam().label;
     EXPECT_EQ(indices, GetParam().indexLoads) << GetParam().label;
@@ -220,9 +218,8 @@ TEST(DashboardLoadFailureTest, StockFileWriteFailureEndsTheLoadBeforeAnyFetch)
     app::MainState state;
     bool fetched = false;
     app::DashboardActions actions;
-    actions.codeBoxText = [] { return u"600036"_qs; };
     actions.loadQuotePanel = [&] { fetched = true; };
-    EXPECT_ANY_THROW(app::buildDashboardLoad(files, clock, state, actions).runNested());
+    EXPECT_ANY_THROW(app::buildDashboardLoad(files, clock, state, u"600036"_qs, actions).runNested());
     EXPECT_FALSE(fetched);
 }
 

@@ -1,6 +1,9 @@
 #include "support/httpfixture.h"
+#include "support/namedcase.h"
 
 #include <QEventLoop>
+#include <QHttpServerRequest>
+#include <QHttpServerResponder>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -11,6 +14,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using testsupport::PrintTo;
 
 struct CliRun {
     int exitCode = -1;
@@ -23,10 +28,18 @@ class CliTest : public ::testing::Test {
 protected:
     CliTest()
     {
-        server.serveBytes(u"/EM_Quote2007/optional.aspx"_qs,
-                          QByteArray("var quote=\"1,600036,招商银行,12.34,-1.25%,-0.16,12.33,120,"
-                                     "12.34,88,456789,56789.5,12.50,x,12.60,12.20,-120,35,\""),
-                          "text/html; charset=utf-8");
+        // The feed knows 600036; any other code gets an empty record.
+        server.serve(u"/EM_Quote2007/optional.aspx"_qs,
+                     [](const QHttpServerRequest& request, QHttpServerResponder& responder) {
+                         const bool known =
+                             request.query().queryItemValue(u"fav"_qs) == u"600036"_qs;
+                         responder.write(known ? QByteArray("var quote=\"1,600036,招商银行,12.34,"
+                                                            "-1.25%,-0.16,12.33,120,12.34,88,"
+                                                            "456789,56789.5,12.50,x,12.60,12.20,"
+                                                            "-120,35,\"")
+                                               : QByteArray("var quote=\"\";"),
+                                         "text/html; charset=utf-8");
+                     });
         server.serveBytes(u"/EM_Quote2007/default.aspx"_qs,
                           QByteArray("上证指数,3051.23,-12.34,-0.40%,1235000,1,2;"
                                      "深证成指,10234.50,56.70,0.56%,1225000,9"),
@@ -104,18 +117,39 @@ TEST_F(CliTest, StatusAndLookup)
 
     const CliRun lookup = run(withConfig({u"lookup"_qs, u"600036"_qs}));
     ASSERT_EQ(lookup.exitCode, 0);
+    EXPECT_EQ(lookup.json[u"code"_qs].toString(), u"600036"_qs);
     EXPECT_EQ(lookup.json[u"currentName"_qs].toString(), u"招商银行"_qs);
 }
 
+// The same command at two moments: --at is the clock of every command.
+TEST_F(CliTest, GatesFollowTheMomentGivenWithAt)
+{
+    const auto runs = [this](const char* at) {
+        const CliRun r = run(withConfig({u"--at"_qs, QString::fromLatin1(at), u"gates"_qs}));
+        EXPECT_EQ(r.exitCode, 0) << r.standardError.toStdString();
+        QList<bool> open;
+        for (const QJsonValue& gate : r.json[u"gates"_qs].toArray())
+            open << gate[u"runs"_qs].toBool();
+        return std::pair{r.json, open};
+    };
+    const auto [thursday, thursdayGates] = runs("2026-12-10 10:00:00");
+    EXPECT_EQ(thursday[u"now"_qs].toString(), u"2026-12-10 10:00:00"_qs);
+    EXPECT_EQ(thursday[u"weekday"_qs].toString(), u"星期四"_qs);
+    // Weekend quote panel, off-hours quotes, quote panel refresh, index refresh.
+    EXPECT_EQ(thursdayGates, (QList<bool>{false, false, true, true}));
+
+    const auto [saturday, saturdayGates] = runs("2026-12-12 20:00:00");
+    EXPECT_EQ(saturday[u"weekday"_qs].toString(), u"星期六"_qs);
+    EXPECT_EQ(saturdayGates, (QList<bool>{true, true, false, true}));
+}
+
 struct ExitCase {
-    const char* label;
+    const char* name;
     QStringList arguments;
     bool unreachable;
     int exitCode;
     const char* standardError;
 };
-
-void PrintTo(const ExitCase& c, std::ostream* os) { *os << c.label; }
 
 class CliExitTest : public CliTest, public ::testing::WithParamInterface<ExitCase> {};
 
@@ -124,9 +158,9 @@ TEST_P(CliExitTest, FailuresAndBadUsageExitWithTheirCodes)
     if (GetParam().unreachable)
         writeConfig(u"http://127.0.0.1:1"_qs);
     const CliRun r = run(withConfig(GetParam().arguments));
-    EXPECT_EQ(r.exitCode, GetParam().exitCode) << GetParam().label;
+    EXPECT_EQ(r.exitCode, GetParam().exitCode) << GetParam().name;
     EXPECT_TRUE(r.standardError.contains(QString::fromUtf8(GetParam().standardError)))
-        << GetParam().label << ": " << r.standardError.toStdString();
+        << GetParam().name << ": " << r.standardError.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -136,6 +170,10 @@ INSTANTIATE_TEST_SUITE_P(
         ExitCase{"status offline", {u"status"_qs}, true, 2, "当前有故障"},
         ExitCase{"quote offline", {u"quote"_qs, u"600036"_qs}, true, 2, ""},
         ExitCase{"five digits", {u"lookup"_qs, u"60003"_qs}, false, 2, "必须输入六位股票代码!"},
+        ExitCase{"not a Shanghai or Shenzhen code", {u"lookup"_qs, u"900001"_qs}, false, 2,
+                 "必须输入沪深股票及创业板代码"},
+        ExitCase{"unknown code", {u"lookup"_qs, u"600999"_qs}, false, 2, "您输入的股票不存在,请重新输入！"},
+        ExitCase{"gates takes nothing", {u"gates"_qs, u"now"_qs}, false, 64, "usage: lantuo-cli"},
         ExitCase{"unknown command", {u"frobnicate"_qs}, false, 64, "usage: lantuo-cli"},
         ExitCase{"missing code", {u"quote"_qs}, false, 64, "usage: lantuo-cli"},
         ExitCase{"bad --at", {u"--at"_qs, u"yesterday"_qs, u"index"_qs}, false, 64, "usage:"}));

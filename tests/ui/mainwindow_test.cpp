@@ -2,6 +2,10 @@
 
 #include "app/placement.h"
 #include "net/silentabort.h"
+#include "support/namedcase.h"
+#include "ui/main/mainstatusbar.h"
+#include "ui/main/playerarea.h"
+#include "ui/main/toolbarstrip.h"
 #include "ui/mainwindow.h"
 #include "ui/splashwindow.h"
 
@@ -28,6 +32,8 @@
 
 namespace {
 
+using testsupport::PrintTo;
+
 using app::MainTimer;
 
 // A splash and a main window that has not been shown yet, so a test can add steps to the
@@ -40,10 +46,7 @@ protected:
     {
         splash = std::make_unique<ui::TForm12>();
         window = std::make_unique<ui::TForm1>(
-            ui::MainWindowServices{objects.sites, objects.clock, objects.prompter, objects.opener,
-                                   objects.lifecycle, *splash, objects.trayProbe,
-                                   objects.dataDir.path()},
-            false);
+            objects.services(), *splash, false);
         window->firstShowSequence().append(QStringLiteral("count"), [this] { ++sequenceRuns; });
     }
 
@@ -124,12 +127,12 @@ TEST_F(MainWindowTest, ToolBarHoldsTheButtonsInOrderThenCodeBoxAndIndexBox)
         EXPECT_EQ(buttons[i]->toolTip(), QString::fromUtf8(expected[i].hint)) << i;
     }
 
-    const QLineEdit& edit = window->codeBox();
+    const QLineEdit& edit = window->toolBar().codeBox();
     EXPECT_EQ(edit.objectName(), QStringLiteral("Edit1"));
     EXPECT_EQ(edit.maxLength(), 6);
     EXPECT_GT(edit.x(), buttons.back()->geometry().right());
-    EXPECT_EQ(window->lookupButton().objectName(), QStringLiteral("Image17"));
-    EXPECT_GT(window->lookupButton().x(), edit.geometry().right());
+    EXPECT_EQ(window->toolBar().lookupButton().objectName(), QStringLiteral("Image17"));
+    EXPECT_GT(window->toolBar().lookupButton().x(), edit.geometry().right());
     QStringList labels;
     for (const QLabel* label : bar->findChildren<QLabel*>())
         labels << label->text();
@@ -164,13 +167,13 @@ TEST_F(MainWindowTest, RegionsStandAtTheirPlaces)
 
 TEST_F(MainWindowTest, StatusBarHasFourPanelsTheFirstNamingTheSystem)
 {
-    EXPECT_EQ(window->statusPanel(0).width(), 120);
-    EXPECT_EQ(window->statusPanel(1).width(), 225);
-    EXPECT_EQ(window->statusPanel(2).width(), 205);
-    EXPECT_GE(window->statusPanel(3).width(), 50);
-    EXPECT_EQ(window->statusPanel(0).text(), QStringLiteral("综合股票情报系统V3.3"));
+    EXPECT_EQ(window->statusBar().panel(0).width(), 120);
+    EXPECT_EQ(window->statusBar().panel(1).width(), 225);
+    EXPECT_EQ(window->statusBar().panel(2).width(), 205);
+    EXPECT_GE(window->statusBar().panel(3).width(), 50);
+    EXPECT_EQ(window->statusBar().panel(0).text(), QStringLiteral("综合股票情报系统V3.3"));
     // Nothing clipped: the title fits its panel.
-    const QLabel& first = window->statusPanel(0);
+    const QLabel& first = window->statusBar().panel(0);
     EXPECT_LE(first.fontMetrics().horizontalAdvance(first.text()), first.contentsRect().width());
 }
 
@@ -290,7 +293,7 @@ TEST_P(TimerGuardTest, FailingHandlerKeepsItsTimerTicking)
     showAndSettle();
     const bool silent = GetParam();
     int runs = 0;
-    window->timers().setWork(MainTimer::Timer4, [&runs, silent] {
+    window->timers().steps(MainTimer::Timer4).append(QStringLiteral("failing"), [&runs, silent] {
         ++runs;
         if (silent)
             net::abortSilently();
@@ -320,7 +323,7 @@ TEST_P(TrayTest, MinimiseAndRestoreBringTheWindowBackWithoutRerunningTheStart)
 {
     const bool tray = GetParam();
     showAndSettle();
-    window->statusPanel(3).setText(QStringLiteral("x"));
+    window->statusBar().panel(3).setText(QStringLiteral("x"));
     child<QWidget>("WebBrowser66")->move(-1000, 21);
     window->timers().stop(MainTimer::Timer7);
     window->move(5, 5);
@@ -335,13 +338,13 @@ TEST_P(TrayTest, MinimiseAndRestoreBringTheWindowBackWithoutRerunningTheStart)
         EXPECT_EQ(window->windowType(), Qt::Tool);
         EXPECT_EQ(child<QWidget>("WebBrowser66")->x(), 20);
         EXPECT_TRUE(child<QWidget>("Panel6")->isHidden());
-        EXPECT_TRUE(window->statusPanel(3).text().isEmpty());
+        EXPECT_TRUE(window->statusBar().panel(3).text().isEmpty());
     } else {
         EXPECT_TRUE(window->isMinimized());
     }
 
     if (tray)
-        window->trayAction(QStringLiteral("N1"))->trigger();
+        window->trayMenu().action(QStringLiteral("N1"))->trigger();
     else
         window->showNormal();
 
@@ -413,7 +416,7 @@ TEST_F(MainWindowTest, TrayMenuHoldsItsItemsInOrder)
     }
     EXPECT_EQ(sub, (QStringList{"实时大单流入流出情况", "实时大单流入流出分布图", "实时知名博客是否提及本股",
                                 "实时综合信息"}));
-    const QAction* ticker = window->trayAction(QStringLiteral("N13"));
+    const QAction* ticker = window->trayMenu().action(QStringLiteral("N13"));
     ASSERT_NE(ticker, nullptr);
     EXPECT_TRUE(ticker->isCheckable());
     EXPECT_FALSE(ticker->isChecked());
@@ -430,7 +433,7 @@ TEST_F(MainWindowTest, ExitFromTheTrayMenuWritesRemovesTheIconAndEndsTheProgram)
     bool wrote = false;
     window->setWriteOnClose([&wrote] { wrote = true; });
 
-    window->trayAction(QStringLiteral("N2"))->trigger();
+    window->trayMenu().action(QStringLiteral("N2"))->trigger();
 
     EXPECT_FALSE(window->trayIcon().isVisible());
     EXPECT_TRUE(objects.lifecycle.exitRequested());
@@ -475,16 +478,11 @@ struct KeyCase {
     const char* after;
 };
 
-void PrintTo(const KeyCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 class CodeBoxKeyTest : public MainWindowTest, public ::testing::WithParamInterface<KeyCase> {};
 
 TEST_P(CodeBoxKeyTest, TakesDigitsAndBackspaceOnly)
 {
-    QLineEdit& edit = window->codeBox();
+    QLineEdit& edit = window->toolBar().codeBox();
     edit.setText(QString::fromLatin1(GetParam().before));
     edit.setCursorPosition(edit.text().size());
     int returns = 0;
@@ -505,7 +503,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"keypadEnter", Qt::Key_Enter, "\r", "600036", "600036"},
                       KeyCase{"backspace", Qt::Key_Backspace, "\b", "600", "60"},
                       KeyCase{"seventhDigit", Qt::Key_1, "1", "600036", "600036"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testsupport::CaseName());
 
 struct PasteCase {
     const char* clipboard;
@@ -522,7 +520,7 @@ class CodeBoxPasteTest : public MainWindowTest, public ::testing::WithParamInter
 TEST_P(CodeBoxPasteTest, PastedTextGetsInOnlyWhenItIsDigits)
 {
     QGuiApplication::clipboard()->setText(QString::fromUtf8(GetParam().clipboard));
-    QLineEdit& edit = window->codeBox();
+    QLineEdit& edit = window->toolBar().codeBox();
     edit.clear();
     edit.paste();
     EXPECT_EQ(edit.text(), QString::fromUtf8(GetParam().after));

@@ -4,7 +4,10 @@
 #include <QElapsedTimer>
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
+#include <QTimer>
 #include <QUrlQuery>
+
+#include <memory>
 
 namespace uitest {
 
@@ -31,8 +34,15 @@ MarketFixture::MarketFixture() : m_http(std::make_unique<testsupport::HttpFixtur
     serveQuoteFeed();
     m_http->serve(indexPagePath, [this](const QHttpServerRequest&, QHttpServerResponder& responder) {
         ++m_indexRequests;
-        responder.write(QStringLiteral("<html><body>%1</body></html>").arg(m_indexRecords).toUtf8(),
-                        "text/html; charset=utf-8");
+        if (duringIndexRequest)
+            duringIndexRequest();
+        const QByteArray page =
+            QStringLiteral("<html><body>%1</body></html>").arg(m_indexRecords).toUtf8();
+        // The answer goes out later from the event loop, as a slow site's would.
+        auto held = std::make_shared<QHttpServerResponder>(std::move(responder));
+        QTimer::singleShot(m_indexDelayMsecs, m_lateAnswers.get(), [held, page] {
+            held->write(page, "text/html; charset=utf-8");
+        });
     });
 }
 

@@ -5,8 +5,10 @@
 #include "app/sites.h"
 #include "support/httpfixture.h"
 #include "support/recorders.h"
+#include "ui/services.h"
 
 #include <QHash>
+#include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -38,11 +40,20 @@ public:
     int quoteRequests(const QString& code) const;
     int indexRequests() const;
 
-    // From now on nothing listens on the port.
-    void goDown() { m_http.reset(); }
+    // From now on nothing listens on the port, and answers still due are dropped.
+    void goDown()
+    {
+        m_lateAnswers.reset();
+        m_http.reset();
+    }
 
-    // Runs while the quote feed request of a code is being answered (the client is waiting).
+    // The index page answers this long after its request came; 0 answers at once. Keep it
+    // inside the client's read time-out: the answer is written to the connection it came on.
+    void setIndexDelay(int msecs) { m_indexDelayMsecs = msecs; }
+
+    // Run while a request is being answered, the client waiting for the reply.
     std::function<void(const QString& code)> duringQuoteRequest;
+    std::function<void()> duringIndexRequest;
 
     static QString noticeAddress(const QString& base) { return base + QStringLiteral("/notice.html"); }
     static QString pageAddress(const QString& base) { return base + QStringLiteral("/download.html"); }
@@ -51,9 +62,11 @@ private:
     void serveQuoteFeed();
 
     std::unique_ptr<testsupport::HttpFixture> m_http;
+    std::unique_ptr<QObject> m_lateAnswers = std::make_unique<QObject>();
     QString m_base;
     QHash<QString, QString> m_quotes;
     QString m_indexRecords;
+    int m_indexDelayMsecs = 0;
     QHash<QString, int> m_quoteRequests;
     int m_indexRequests = 0;
 };
@@ -72,6 +85,11 @@ struct ShellObjects {
     app::Lifecycle lifecycle;
     bool trayAvailable = false;
     std::function<bool()> trayProbe = [this] { return trayAvailable; };
+
+    ui::Services services()
+    {
+        return {sites, clock, prompter, opener, lifecycle, trayProbe, dataDir.path()};
+    }
 };
 
 // Every site and page key at one base.

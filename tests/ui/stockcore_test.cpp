@@ -1,10 +1,13 @@
 // The stock core in the main window: state files at start, the service status, the lookup, the
 // quote panel and index box refreshed by Timer1, and the channel files written by both exits.
 // Every site is the in-process market of shellfixture.h.
-#include "shellfixture.h"
+#include "stockcorefixture.h"
 
 #include "store/statefiles.h"
+#include "support/namedcase.h"
 #include "ui/labelcolours.h"
+#include "ui/main/playerarea.h"
+#include "ui/main/toolbarstrip.h"
 #include "ui/mainwindow.h"
 #include "ui/splashwindow.h"
 #include "ui/windowset.h"
@@ -16,159 +19,26 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <QTimer>
 #include <QToolButton>
 #include <QWebEngineView>
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <memory>
-#include <optional>
 #include <ostream>
 
 namespace {
 
+using testsupport::PrintTo;
+
 using app::MainTimer;
-
-const QColor red(255, 0, 0);
-const QColor green(0, 128, 0);
-
-struct Shown {
-    const char* text;
-    std::optional<QColor> colour = std::nullopt;
-};
-
-// The quote panel as the fixture's rows fill it.
-const std::map<QString, std::map<QString, Shown>>& panelOf()
-{
-    static const std::map<QString, std::map<QString, Shown>> panels = {
-        {QStringLiteral("000001"),
-         {{"Label2", {"10.09元", green}},
-          {"Label29", {"卖盘↓ 126手", green}},
-          {"Label44", {"-0.39%", green}},
-          {"Label8", {"384241手"}},
-          {"Label7", {"38904.28万元"}},
-          {"Label4", {"-0.04元", green}},
-          {"Label23", {"最高价：10.19元"}},
-          {"Label24", {"最低价：10.06元"}},
-          {"Label25", {"开盘价：10.09元"}},
-          {"Label37", {"10.10元(2144手)", green}},
-          {"Label38", {"10.09元(713手)", red}}}},
-        {QStringLiteral("600036"),
-         {{"Label2", {"30.47元", red}},
-          {"Label29", {"买盘↑ 84手", red}},
-          {"Label44", {"0.85%", red}},
-          {"Label8", {"325795手"}},
-          {"Label7", {"98956.18万元"}},
-          {"Label4", {"0.26元", red}},
-          {"Label23", {"最高价：30.55元"}},
-          {"Label24", {"最低价：30.14元"}},
-          {"Label25", {"开盘价：30.39元"}},
-          {"Label37", {"30.47元(2586手)", green}},
-          {"Label38", {"30.46元(179手)", red}}}},
-    };
-    return panels;
-}
-
-const QString shanghaiLine = QStringLiteral("上证：3112.85  跌-6.29↓ 成交1385亿");
-const QString shenzhenLine = QStringLiteral("深成：9994.62  涨11.16↑ 成交2474亿");
-
-QString readGbk(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("<missing>");
-    QStringDecoder fromGbk("GBK");
-    return fromGbk.decode(file.readAll());
-}
-
-void writeGbk(const QString& path, const QString& text)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    QStringEncoder toGbk("GBK");
-    file.write(toGbk.encode(text));
-}
-
-QStringList menuTexts(const QMenu& menu)
-{
-    QStringList texts;
-    for (const QAction* action : menu.actions())
-        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    return texts;
-}
-
-class StockCoreTest : public ::testing::Test {
-protected:
-    void build()
-    {
-        splash = std::make_unique<ui::TForm12>(false);
-        window = std::make_unique<ui::TForm1>(
-            ui::MainWindowServices{objects.sites, objects.clock, objects.prompter, objects.opener,
-                                   objects.lifecycle, *splash, objects.trayProbe,
-                                   objects.dataDir.path()},
-            false);
-    }
-
-    // Builds and shows the window, lets the splash go and stops Timer1, so a test ticks it
-    // itself.
-    void start()
-    {
-        build();
-        window->show();
-        ASSERT_TRUE(uitest::processEventsUntil([this] { return splash->isHidden(); }));
-        window->timers().stop(MainTimer::Timer1);
-    }
-
-    QLabel& label(const char* name) const
-    {
-        auto* found = window->findChild<QLabel*>(QString::fromLatin1(name));
-        if (!found)
-            throw std::runtime_error(std::string("no label ") + name);
-        return *found;
-    }
-
-    QString file(const char* name) const { return objects.dataDir.filePath(QString::fromLatin1(name)); }
-
-    void lookUp(const QString& code)
-    {
-        window->codeBox().setText(code);
-        window->lookupButton().click();
-    }
-
-    QUrl stockPageUrl() const
-    {
-        const auto* browser = window->findChild<QWebEngineView*>(QStringLiteral("WebBrowser1"));
-        uitest::processEventsUntil([browser] { return !browser->url().isEmpty(); }, 3000);
-        return browser->url();
-    }
-
-    void expectPanel(const QString& code) const
-    {
-        for (const auto& [name, shown] : panelOf().at(code)) {
-            const QLabel& l = label(name.toLatin1().constData());
-            EXPECT_EQ(l.text(), QString::fromUtf8(shown.text)) << name.toStdString();
-            if (shown.colour) {
-                EXPECT_EQ(ui::textColour(l), *shown.colour) << name.toStdString();
-            }
-        }
-    }
-
-    void expectIndexBox() const
-    {
-        EXPECT_EQ(label("Label31").text(), shanghaiLine);
-        EXPECT_EQ(ui::textColour(label("Label31")), green);
-        EXPECT_EQ(label("Label32").text(), shenzhenLine);
-        EXPECT_EQ(ui::textColour(label("Label32")), red);
-    }
-
-    uitest::ShellObjects objects;
-    std::unique_ptr<ui::TForm12> splash;
-    std::unique_ptr<ui::TForm1> window;
-};
+using uitest::green;
+using uitest::menuTexts;
+using uitest::readGbk;
+using uitest::red;
+using uitest::StockCoreTest;
+using uitest::writeGbk;
 
 // ---- the state files at start ---------------------------------------------------------------
 
@@ -180,14 +50,9 @@ struct StartCase {
     const char* code;
     const char* stockName;
     bool stockPageShown;
-    ui::ChannelLists lists;
+    app::ChannelLists lists;
     QStringList deleteMenu;
 };
-
-void PrintTo(const StartCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class StartStateTest : public StockCoreTest, public ::testing::WithParamInterface<StartCase> {};
 
@@ -202,18 +67,18 @@ TEST_P(StartStateTest, FirstShowTakesTheRememberedStockAndTheChannelLists)
 
     start();
 
-    EXPECT_EQ(window->codeBox().text(), QString::fromLatin1(c.code));
+    EXPECT_EQ(window->toolBar().codeBox().text(), QString::fromLatin1(c.code));
     EXPECT_EQ(window->state().currentCode, QString::fromLatin1(c.code));
     EXPECT_EQ(window->state().currentName, QString::fromUtf8(c.stockName));
-    const ui::ChannelLists& lists = window->channels();
+    const app::ChannelLists& lists = window->channels();
     EXPECT_EQ(lists.recentNames, c.lists.recentNames);
     EXPECT_EQ(lists.recentUrls, c.lists.recentUrls);
     EXPECT_EQ(lists.recentCount, c.lists.recentCount);
     EXPECT_EQ(lists.favouriteNames, c.lists.favouriteNames);
     EXPECT_EQ(lists.favouriteUrls, c.lists.favouriteUrls);
-    EXPECT_EQ(window->favouritesDeleteMenu().objectName(), QStringLiteral("N9"));
-    EXPECT_EQ(window->favouritesDeleteMenu().title(), QStringLiteral("删除收藏夹节目"));
-    EXPECT_EQ(menuTexts(window->favouritesDeleteMenu()), c.deleteMenu);
+    EXPECT_EQ(window->playerArea().favouritesDeleteMenu().objectName(), QStringLiteral("N9"));
+    EXPECT_EQ(window->playerArea().favouritesDeleteMenu().title(), QStringLiteral("删除收藏夹节目"));
+    EXPECT_EQ(menuTexts(window->playerArea().favouritesDeleteMenu()), c.deleteMenu);
 
     // The stock page shows only a stock that was looked up before.
     const QString page = objects.market.url(QStringLiteral("/gpgetstock.asp?name=") + c.code);
@@ -249,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"电影", "体育", "-", "删除全部"}},
         StartCase{"garbageStockFileAndEmptyFavourites", "abc\r\n", nullptr, "", "000001",
                   "平安银行", false, {}, {"-", "删除全部"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testsupport::CaseName());
 
 // ---- the lookup -----------------------------------------------------------------------------
 
@@ -272,7 +137,7 @@ TEST_F(StockCoreTest, LookedUpStockIsShownAgainAfterARestart)
     window.reset();
     start();
 
-    EXPECT_EQ(window->codeBox().text(), QStringLiteral("600036"));
+    EXPECT_EQ(window->toolBar().codeBox().text(), QStringLiteral("600036"));
     EXPECT_EQ(window->state().currentName, QStringLiteral("招商银行"));
     EXPECT_EQ(stockPageUrl(), QUrl(objects.market.url(QStringLiteral("/gpgetstock.asp?name=600036"))));
 }
@@ -283,11 +148,6 @@ struct RefusalCase {
     const char* message;
 };
 
-void PrintTo(const RefusalCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 class RefusalTest : public StockCoreTest, public ::testing::WithParamInterface<RefusalCase> {};
 
 // A refused code changes nothing, puts the focus back into the code box, and the next click
@@ -295,17 +155,17 @@ class RefusalTest : public StockCoreTest, public ::testing::WithParamInterface<R
 TEST_P(RefusalTest, ShowsItsBoxAndHandsTheFocusBack)
 {
     start();
-    window->lookupButton().setFocus();
+    window->toolBar().lookupButton().setFocus();
 
     lookUp(QString::fromLatin1(GetParam().typed));
 
     EXPECT_EQ(objects.prompter.errors, QStringList{QString::fromUtf8(GetParam().message)});
-    EXPECT_EQ(window->focusWidget(), &window->codeBox());
+    EXPECT_EQ(window->focusWidget(), &window->toolBar().codeBox());
     EXPECT_EQ(window->state().currentCode, QStringLiteral("000001"));
     EXPECT_EQ(window->state().currentName, QStringLiteral("平安银行"));
     EXPECT_EQ(readGbk(file("gp06856.dat")), QStringLiteral("000001\r\n"));
 
-    window->lookupButton().click();
+    window->toolBar().lookupButton().click();
     EXPECT_EQ(objects.prompter.errors.size(), 2);
 }
 
@@ -314,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(RefusalCase{"fiveDigits", "60003", "必须输入六位股票代码!"},
                       RefusalCase{"notShanghaiOrShenzhen", "900001", "必须输入沪深股票及创业板代码"},
                       RefusalCase{"unknownToTheFeed", "600999", "您输入的股票不存在,请重新输入！"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testsupport::CaseName());
 
 TEST_F(StockCoreTest, SecondClickDuringALookupIsIgnored)
 {
@@ -322,7 +182,7 @@ TEST_F(StockCoreTest, SecondClickDuringALookupIsIgnored)
     int clicksDuringWait = 0;
     objects.market.duringQuoteRequest = [&](const QString&) {
         ++clicksDuringWait;
-        window->lookupButton().click();
+        window->toolBar().lookupButton().click();
     };
 
     lookUp(QStringLiteral("600036"));
@@ -334,62 +194,6 @@ TEST_F(StockCoreTest, SecondClickDuringALookupIsIgnored)
     EXPECT_TRUE(objects.prompter.errors.isEmpty());
 }
 
-struct ClickDuringTickCase {
-    const char* name;
-    QTime time;
-    bool tradingHours; // the tick waits for the quote row; after hours for the index page
-};
-
-void PrintTo(const ClickDuringTickCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-class ClickDuringTickTest : public StockCoreTest,
-                            public ::testing::WithParamInterface<ClickDuringTickCase> {};
-
-// A click while a quote tick waits for its reply: the lookup runs once the fetch is over, so its
-// dashboard load (after hours: indices and quote panel) finds the quote client free.
-TEST_P(ClickDuringTickTest, LookupRunsOnceTheFetchIsOver)
-{
-    const ClickDuringTickCase& c = GetParam();
-    objects.clock.freezeAt(QDateTime(QDate(2026, 1, 5), c.time));
-    start();
-    if (c.tradingHours) // the next tick fetches the quote row only
-        ASSERT_TRUE(window->timers().fire(MainTimer::Timer1));
-    window->timers().stop(MainTimer::Timer7);
-    int clicks = 0;
-    // Fires inside the tick's wait; the second click changes nothing.
-    QTimer::singleShot(0, [&] {
-        ++clicks;
-        lookUp(QStringLiteral("600036"));
-        window->lookupButton().click();
-    });
-
-    window->timers().fire(MainTimer::Timer1);
-
-    ASSERT_EQ(clicks, 1);
-    EXPECT_EQ(window->state().currentCode, QStringLiteral("000001"));
-    ASSERT_TRUE(uitest::processEventsUntil(
-        [this] { return window->timers().isActive(MainTimer::Timer7); }));
-    if (c.tradingHours) // inside the window the quote tick brings the new stock's row
-        window->timers().fire(MainTimer::Timer1);
-    EXPECT_EQ(window->state().currentCode, QStringLiteral("600036"));
-    EXPECT_EQ(window->state().currentName, QStringLiteral("招商银行"));
-    expectPanel(QStringLiteral("600036"));
-    EXPECT_EQ(window->findChild<QGroupBox*>(QStringLiteral("GroupBox5"))->title(),
-              QStringLiteral("招商银行-最近30日主力散户持仓对比"));
-    // The stock check and one quote row: one lookup ran.
-    EXPECT_EQ(objects.market.quoteRequests(QStringLiteral("600036")), 2);
-    EXPECT_TRUE(objects.prompter.errors.isEmpty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Waits, ClickDuringTickTest,
-    ::testing::Values(ClickDuringTickCase{"indexPageAfterHours", QTime(20, 0, 0), false},
-                      ClickDuringTickCase{"quoteRowInTradingHours", QTime(10, 0, 0), true}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 // ---- Timer1: quote panel and index box ------------------------------------------------------
 
 struct TickCase {
@@ -399,11 +203,6 @@ struct TickCase {
     const char* code;
     bool panelRefreshed;
 };
-
-void PrintTo(const TickCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class QuoteTickTest : public StockCoreTest, public ::testing::WithParamInterface<TickCase> {};
 
@@ -447,7 +246,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TickCase{"windowOpensAt0910", QTime(9, 10, 0), false, "600036", true},
                       TickCase{"inTheTray", QTime(10, 0, 0), true, "600036", false},
                       TickCase{"after1505", QTime(15, 6, 0), false, "600036", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testsupport::CaseName());
 
 // The service going down keeps what the labels show; Timer1 stays on and tries again, and a
 // failed index fetch is tried again on the next tick.
@@ -515,8 +314,7 @@ TEST_F(StockCoreTest, LongestFiguresFitTheirLabels)
 TEST(TickerIndexRows, FollowTheIndexPage)
 {
     uitest::ShellObjects objects;
-    ui::WindowSet set({objects.sites, objects.clock, objects.prompter, objects.opener,
-                       objects.lifecycle, objects.trayProbe, objects.dataDir.path()});
+    ui::WindowSet set(objects.services());
     set.mainWindow.timers().stop(MainTimer::Timer1);
     ASSERT_TRUE(set.ticker.tickerActive());
 
@@ -561,11 +359,6 @@ struct StatusCase {
     bool restOfStartRuns;
 };
 
-void PrintTo(const StatusCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 class ServiceStatusTest : public StockCoreTest, public ::testing::WithParamInterface<StatusCase> {};
 
 TEST_P(ServiceStatusTest, DecidesWhetherTheProgramRuns)
@@ -609,7 +402,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(StatusCase{"mayRun", "8", false, false, false, true},
                       StatusCase{"upgradeRequired", "7", true, true, false, true},
                       StatusCase{"unreachable", nullptr, true, false, true, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testsupport::CaseName());
 
 // ---- the exits ------------------------------------------------------------------------------
 
@@ -620,11 +413,6 @@ struct ExitCase {
     Exit exit;
     const char* blockedFile; // a folder stands where this file goes; null: nothing in the way
 };
-
-void PrintTo(const ExitCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class ExitTest : public StockCoreTest, public ::testing::WithParamInterface<ExitCase> {};
 
@@ -644,7 +432,7 @@ TEST_P(ExitTest, BothExitsWriteTheChannelFilesAndAFailedWriteKeepsTheProgram)
     if (c.exit == Exit::CloseBox)
         window->close();
     else
-        window->trayAction(QStringLiteral("N2"))->trigger();
+        window->trayMenu().action(QStringLiteral("N2"))->trigger();
 
     if (c.blockedFile) {
         EXPECT_TRUE(window->isVisible());
@@ -664,6 +452,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ExitCase{"trayMenu", Exit::TrayMenu, nullptr},
                       ExitCase{"closeBoxRecentBlocked", Exit::CloseBox, "gpnew06858.dat"},
                       ExitCase{"trayMenuFavouritesBlocked", Exit::TrayMenu, "gpnew06857.dat"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testsupport::CaseName());
 
 } // namespace

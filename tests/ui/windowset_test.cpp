@@ -64,9 +64,7 @@ class WindowSetTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        set = std::make_unique<ui::WindowSet>(ui::ShellServices{
-            objects.sites, objects.clock, objects.prompter, objects.opener, objects.lifecycle,
-            objects.trayProbe, objects.dataDir.path()});
+        set = std::make_unique<ui::WindowSet>(objects.services());
     }
 
     uitest::ShellObjects objects;
@@ -136,7 +134,7 @@ TEST_P(ProgramEndTest, EndsTheMessageLoop)
     const QString way = QString::fromLatin1(GetParam());
     QTimer::singleShot(50, &set->mainWindow, [this, way] {
         if (way == QLatin1String("trayExit"))
-            set->mainWindow.trayAction(QStringLiteral("N2"))->trigger();
+            set->mainWindow.trayMenu().action(QStringLiteral("N2"))->trigger();
         else
             set->mainWindow.close();
     });

@@ -1,14 +1,15 @@
-#include "ui/quotepanellabels.h"
+#include "ui/main/quotepanellabels.h"
 
 #include "quotes/direction.h"
-#include "ui/fonts.h"
 #include "ui/labelcolours.h"
+#include "ui/widgetparts.h"
 
+#include <QFrame>
 #include <QLabel>
 
 #include <optional>
 
-namespace ui {
+namespace ui::main {
 
 namespace {
 
@@ -17,14 +18,8 @@ constexpr int fontPixels = 12;
 
 QLabel* quoteLabel(QWidget& parent, const char* name, const QString& text, const QRect& geometry)
 {
-    auto* label = new QLabel(text, &parent);
-    if (name)
-        label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(songFont(fontPixels));
-    label->setGeometry(geometry);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return label;
+    return plainLabel(parent,
+                      {.name = name, .text = text, .geometry = geometry, .fontPixels = fontPixels});
 }
 
 QLabel* valueLabel(QWidget& parent, const char* name, const QRect& geometry)
@@ -52,14 +47,30 @@ void show(QLabel& label, const std::optional<quotes::LabelText>& text)
         setTextColour(label, toQColor(*text->colour));
 }
 
+QFrame& quoteBar(QWidget& panel)
+{
+    QFrame* bar = namedFrame("Panel1", panel, QRect(0, 118, 262, 59));
+    bar->setStyleSheet(QStringLiteral("#Panel1 { background: white; }"));
+    return *bar;
+}
+
+QFrame& quoteBox(QWidget& panel)
+{
+    QFrame* box = namedFrame("Panel3", panel, QRect(262, 0, 138, 177));
+    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    return *box;
+}
+
 // Rows of the bar under the stock page and of the box beside it.
 constexpr int barRow(int row) { return 3 + row * 19; }
 constexpr int boxRow(int row) { return 4 + row * 19; }
 
 } // namespace
 
-QuotePanelLabels::QuotePanelLabels(QWidget& bar, QWidget& box)
+QuotePanelLabels::QuotePanelLabels(QWidget& panel)
 {
+    QFrame& bar = quoteBar(panel);
+    QFrame& box = quoteBox(panel);
     caption(bar, QStringLiteral("最新价："), QRect(4, barRow(0), 50, rowHeight));
     m_latestPrice = valueLabel(bar, "Label2", QRect(54, barRow(0), 78, rowHeight));
     m_lastTrade = valueLabel(bar, "Label29", QRect(132, barRow(0), 128, rowHeight));
@@ -104,10 +115,4 @@ void QuotePanelLabels::apply(const quotes::QuotePanelView& view)
     show(*m_lastTrade, view.lastTrade);
 }
 
-QList<QLabel*> QuotePanelLabels::valueLabels() const
-{
-    return {m_latestPrice, m_lastTrade, m_changePercent, m_volume, m_turnover, m_change,
-            m_high,        m_low,       m_open,          m_ask,    m_bid};
-}
-
-} // namespace ui
+} // namespace ui::main

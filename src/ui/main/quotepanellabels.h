@@ -2,26 +2,21 @@
 
 #include "quotes/quotepanel.h"
 
-#include <QList>
-
 class QLabel;
 class QWidget;
 
-namespace ui {
+namespace ui::main {
 
 // The quote labels of the main window: the white bar Panel1 under the stock page and the box
-// Panel3 beside it, each value beside its caption. Every value starts as "0".
+// Panel3 beside it, made in the quote panel, each value beside its caption. Every value starts
+// as "0".
 class QuotePanelLabels final {
 public:
-    QuotePanelLabels(QWidget& bar, QWidget& box);
+    explicit QuotePanelLabels(QWidget& panel);
     Q_DISABLE_COPY_MOVE(QuotePanelLabels)
 
     // Writes what the row brought; a label whose field did not arrive keeps its text.
     void apply(const quotes::QuotePanelView& view);
-
-    // Label2, Label29, Label44, Label8, Label7, Label4, Label23, Label24, Label25, Label37,
-    // Label38.
-    QList<QLabel*> valueLabels() const;
 
 private:
     QLabel* m_latestPrice;   // Label2
@@ -37,4 +32,4 @@ private:
     QLabel* m_bid;           // Label38
 };
 
-} // namespace ui
+} // namespace ui::main

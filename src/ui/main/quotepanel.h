@@ -1,0 +1,48 @@
+#pragma once
+
+#include "ui/main/quotepanellabels.h"
+
+#include <QFrame>
+
+#include <functional>
+
+class QWebEngineView;
+
+namespace app {
+struct MainState;
+}
+
+namespace net {
+class HttpClient;
+}
+
+namespace ui::main {
+
+// The quote panel under the tool bar: the service's stock page WebBrowser1, the white bar
+// Panel1 under it and the box Panel3 beside it with the quote labels.
+class QuotePanel final : public QFrame {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(QuotePanel)
+
+public:
+    // Rows come through client; a row brings currentCode and currentName into state;
+    // onFailure runs when the fetch fails (Timer1 back on).
+    QuotePanel(QWidget& parent, net::HttpClient& client, const QString& quoteSite,
+               app::MainState& state, std::function<void()> onFailure);
+
+    // getvtdate: the code's quote row into the labels. On failure the labels keep their text and
+    // the chain ends silently.
+    void getvtdate(const QString& code);
+    // The service's page of the stock; only http and https addresses are loaded.
+    void showStockPage(const QString& address);
+
+private:
+    net::HttpClient& m_client;
+    QString m_quoteSite;
+    app::MainState& m_state;
+    std::function<void()> m_onFailure;
+    QWebEngineView* m_stockPage;
+    QuotePanelLabels m_labels;
+};
+
+} // namespace ui::main

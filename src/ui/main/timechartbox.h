@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QGroupBox>
+
+class QChartView;
+
+namespace ui::main {
+
+// The big-trade time chart box GroupBox4 with Chart1.
+class TimeChartBox final : public QGroupBox {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TimeChartBox)
+
+public:
+    explicit TimeChartBox(QWidget& column);
+
+    // A new stock starts with an empty chart.
+    void removeAllSeries();
+
+private:
+    QChartView* m_chart;
+};
+
+} // namespace ui::main
