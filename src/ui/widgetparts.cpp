@@ -9,17 +9,17 @@
 
 namespace ui {
 
-QLabel* plainLabel(QWidget& parent, const LabelSpec& spec)
+QLabel* plainLabel(QWidget& parent, const LabelShape& shape)
 {
-    auto* label = new QLabel(spec.text, &parent);
-    if (spec.name)
-        label->setObjectName(QString::fromLatin1(spec.name));
+    auto* label = new QLabel(shape.text, &parent);
+    if (shape.name)
+        label->setObjectName(QString::fromLatin1(shape.name));
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(spec.alignment);
-    if (spec.fontPixels > 0)
-        label->setFont(songFont(spec.fontPixels, spec.bold));
-    if (spec.geometry.isValid())
-        label->setGeometry(spec.geometry);
+    label->setAlignment(shape.alignment);
+    if (shape.fontPixels > 0)
+        label->setFont(songFont(shape.fontPixels, shape.bold));
+    if (shape.geometry.isValid())
+        label->setGeometry(shape.geometry);
     return label;
 }
 

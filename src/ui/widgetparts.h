@@ -13,7 +13,7 @@ namespace ui {
 
 // What a label is made with. Every label shows plain text: text from a page or the service is
 // never read as markup.
-struct LabelSpec {
+struct LabelShape {
     const char* name = nullptr; // object name; none for fixed captions
     QString text = {};
     QRect geometry = {};
@@ -22,7 +22,7 @@ struct LabelSpec {
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
 };
 
-QLabel* plainLabel(QWidget& parent, const LabelSpec& spec);
+QLabel* plainLabel(QWidget& parent, const LabelShape& shape);
 // Gives a region or part its object name (the component name) and its place in the parent.
 void place(QWidget& widget, const char* name, const QRect& geometry);
 QFrame* namedFrame(const char* name, QWidget& parent, const QRect& geometry);
