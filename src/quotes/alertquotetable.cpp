@@ -1,10 +1,17 @@
 #include "quotes/alertquotetable.h"
 
+#include "net/silentabort.h"
+
 namespace quotes {
 
 int fieldOfColumn(int column)
 {
     return column <= 12 ? column + 1 : column + 2;
+}
+
+int columnOfField(int field)
+{
+    return field <= 13 ? field - 1 : field - 2;
 }
 
 void AlertQuoteTable::clear()
@@ -25,6 +32,16 @@ bool AlertQuoteTable::append(const QuoteRow& row)
         m_columns[column - 1].append(value);
     }
     return true;
+}
+
+void gestockgj(net::HttpClient& client, const QString& quoteSite, const QString& code,
+               AlertQuoteTable& table, const std::function<void()>& onFailure)
+{
+    if (table.append(loadQuoteRow(client, quoteSite, code, onFailure)))
+        return;
+    if (onFailure)
+        onFailure();
+    net::abortSilently();
 }
 
 } // namespace quotes

@@ -1,0 +1,57 @@
+#include "alerts/localalerts.h"
+
+#include "alerts/alertengine.h"
+#include "net/silentabort.h"
+#include "quotes/alertquotetable.h"
+
+namespace alerts {
+
+LocalAlerts::LocalAlerts(const QString& systemDir) : m_database(systemDir) {}
+
+QString LocalAlerts::createbase()
+{
+    m_database.open();
+    const store::PhoneRecord phone = m_database.readPhone();
+    return store::alertStatusText(phone.localAlerts, phone.remoteAlerts);
+}
+
+void LocalAlerts::sendbase()
+{
+    // Read everything first: a failed read leaves the lists as they were.
+    store::WatchList watch = m_database.readWatchList();
+    const store::PhoneRecord phone = m_database.readPhone();
+    m_watch = std::move(watch);
+    m_phone = phone;
+    m_state.resetStocks(int(m_watch.watchFlags.size()));
+}
+
+void LocalAlerts::tick(const QDateTime& now, net::HttpClient& client, const QString& quoteSite,
+                       const TickHandlers& handlers)
+{
+    PlannedTick planned = planTick(m_watch, m_phone.localAlerts, m_state, now);
+    m_state = std::move(planned.state);
+    const TickPlan& plan = planned.plan;
+    if ((plan.stopQuoteTimer || plan.startQuoteTimer) && handlers.quoteTimer)
+        handlers.quoteTimer(plan.startQuoteTimer);
+    if (plan.work == TickWork::None)
+        return;
+
+    quotes::AlertQuoteTable table;
+    for (const QString& code : plan.codes)
+        quotes::gestockgj(client, quoteSite, code, table, handlers.fetchFailed);
+
+    EvaluatedTick evaluated = evaluateTick(plan, table, m_watch, m_state, now);
+    m_state = std::move(evaluated.state);
+    if (handlers.raise)
+        for (const AlertEvent& event : evaluated.events)
+            handlers.raise(event);
+    if (!evaluated.completed)
+        net::abortSilently();
+}
+
+void LocalAlerts::rearm()
+{
+    rearmOneSecond(m_state);
+}
+
+} // namespace alerts
