@@ -9,4 +9,9 @@ QPoint centredOn(const QRect& screen, const QSize& window)
            + QPoint((screen.width() - window.width()) / 2, (screen.height() - window.height()) / 2);
 }
 
+QPoint inBottomRightCorner(const QRect& workArea, const QSize& window)
+{
+    return workArea.bottomRight() - QPoint(window.width(), window.height()) + QPoint(1, 1);
+}
+
 } // namespace app

@@ -11,4 +11,8 @@ namespace app {
 // than the screen reaches equally far past both edges.
 QPoint centredOn(const QRect& screen, const QSize& window);
 
+// Top-left corner of a window of the given outer size in the bottom-right corner of the work
+// area, just above a task bar at the bottom and clear of one at either side.
+QPoint inBottomRightCorner(const QRect& workArea, const QSize& window);
+
 } // namespace app

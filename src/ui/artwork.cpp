@@ -7,6 +7,8 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -113,6 +115,22 @@ QPixmap newsIcon(const QSize& size, bool unread)
     p.setPen(Qt::white);
     p.setFont(songFont(size.height() * 2 / 3, true));
     p.drawText(pixmap.rect(), Qt::AlignCenter, unread ? QStringLiteral("新") : QStringLiteral("讯"));
+    return pixmap;
+}
+
+QPixmap badgePicture(const QSize& size, const QString& words, const QColor& ground)
+{
+    QPixmap pixmap = transparentPixmap(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(ground);
+    p.setPen(ground.darker(140));
+    p.drawRoundedRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1), 5, 5);
+    p.setPen(Qt::white);
+    // As large as the words fit: two characters fill a small badge, four a wide one.
+    const int byWidth = (size.width() - 6) / std::max<int>(1, int(words.size()));
+    p.setFont(songFont(std::min(byWidth, size.height() * 2 / 3), true));
+    p.drawText(pixmap.rect(), Qt::AlignCenter, words);
     return pixmap;
 }
 

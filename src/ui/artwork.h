@@ -16,5 +16,7 @@ QPixmap splashBackground(const QSize& size);
 QPixmap splashTitle(const QSize& size, const QString& title);
 // Small square marks: the news strip icon and the "new" badge.
 QPixmap newsIcon(const QSize& size, bool unread);
+// The badge of an alert popup: its words in white on a ground of the given colour.
+QPixmap badgePicture(const QSize& size, const QString& words, const QColor& ground);
 
 } // namespace ui

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/alertpopupwindow.h"
 
 namespace ui {
 
-// Popup: a big order of a watched stock on the book.
-class TForm8 final : public QWidget {
+// Popup: a big order stands at the best bid or ask of a watched stock.
+class TForm8 final : public AlertPopupWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TForm8)
 

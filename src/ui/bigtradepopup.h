@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/alertpopupwindow.h"
 
 namespace ui {
 
 // Popup: a big trade of a watched stock.
-class TForm7 final : public QWidget {
+class TForm7 final : public AlertPopupWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TForm7)
 

@@ -68,7 +68,8 @@ TForm1::TForm1(const Services& services, TForm12& splash, bool showAtCreation, Q
       m_splash(splash),
       m_trayAvailable(services.trayAvailable),
       m_show([this] { m_timers.start(MainTimer::Timer7); }),
-      m_stateFiles(systemDirOf(services))
+      m_stateFiles(systemDirOf(services)),
+      m_alerts(systemDirOf(services))
 {
     m_state.systemDir = systemDirOf(services);
     m_state.serviceBase = m_sites.serviceBase;
@@ -140,7 +141,7 @@ void TForm1::buildTray()
 }
 
 // The first show's steps in order. Work of other areas goes in at its place:
-// after "forumGrid": commentRows, createbase, sendbase (before "getbase");
+// after "forumGrid": commentRows (before "createbase");
 // after "readTimeouts": mediaPlayer, readtoday, addtv;
 // after "browsers": stockPoolPage.
 void TForm1::buildFirstShow()
@@ -148,6 +149,9 @@ void TForm1::buildFirstShow()
     app::StepSequence& steps = m_show.firstShow();
     steps.append(QStringLiteral("centre"), [this] { centreOnScreen(); });
     steps.append(QStringLiteral("forumGrid"), [this] { m_forumBox->resetGrid(); });
+    steps.append(QStringLiteral("createbase"),
+                 [this] { m_statusBar->panel(1).setText(m_alerts.createbase()); });
+    steps.append(QStringLiteral("sendbase"), [this] { m_alerts.sendbase(); });
     steps.append(QStringLiteral("getbase"), [this] { getbase(); });
     steps.append(QStringLiteral("getmail"), {&m_clients.idHttp3}, [this] { getmail(); });
     steps.append(QStringLiteral("yzgp"), {&m_clients.idHttpgj}, [this] {
@@ -198,6 +202,11 @@ void TForm1::buildTimerSteps()
         if (plan().quotePanel)
             m_quotePanel->getvtdate(m_state.currentCode);
     });
+
+    m_timers.steps(MainTimer::Timer4).append(QStringLiteral("alert engine"),
+                                             {&m_clients.idHttpgj}, [this] { Timer4Timer(); });
+    m_timers.steps(MainTimer::Timer6).append(QStringLiteral("rearm alerts"),
+                                             [this] { m_alerts.rearm(); });
 
     m_timers.steps(MainTimer::Timer8).append(QStringLiteral("hideSplash"), [this] {
         m_splash.hide();
@@ -267,6 +276,17 @@ void TForm1::Image17Click(const QString& code)
     clients.push_back(&m_clients.idHttpgj);
     m_gates.run(QStringLiteral("Image17Click"), std::move(clients),
                 [this, code] { m_lookup->run(code); });
+}
+
+void TForm1::Timer4Timer()
+{
+    alerts::TickHandlers handlers;
+    handlers.quoteTimer = [this](bool running) {
+        running ? m_timers.start(MainTimer::Timer1) : m_timers.stop(MainTimer::Timer1);
+    };
+    handlers.raise = [this](const alerts::AlertEvent& event) { emit alertRaised(event); };
+    handlers.fetchFailed = [this] { m_timers.start(MainTimer::Timer4); };
+    m_alerts.tick(m_clock.now(), m_clients.idHttpgj, m_sites.quoteSite, handlers);
 }
 
 void TForm1::centreOnScreen()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "alerts/alertevents.h"
+#include "alerts/localalerts.h"
 #include "app/clientgates.h"
 #include "app/mainclients.h"
 #include "app/mainstate.h"
@@ -61,6 +63,7 @@ public:
     app::MainTimers& timers() { return m_timers; }
     app::MainClients& clients() { return m_clients; }
     app::ClientGates& gates() { return m_gates; }
+    alerts::LocalAlerts& localAlerts() { return m_alerts; }
 
     // The start-up sequence of the first show; later work is inserted at its named place.
     app::StepSequence& firstShowSequence() { return m_show.firstShow(); }
@@ -83,6 +86,8 @@ public:
 signals:
     // What each index page brought; the ticker shows it too.
     void indicesRead(const quotes::IndexBox& box);
+    // A popup or a price broadcast of the alert engine, for the popup windows.
+    void alertRaised(const alerts::AlertEvent& event);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -100,6 +105,7 @@ private:
     void getbase();
     void getmail();
     void Image17Click(const QString& code);
+    void Timer4Timer();
 
     void centreOnScreen();
     void windowmin();
@@ -122,6 +128,7 @@ private:
     app::ClientGates m_gates;
     app::ShowHandler m_show;
     store::StateFiles m_stateFiles;
+    alerts::LocalAlerts m_alerts;
     std::unique_ptr<app::StockLookup> m_lookup;
     int m_indexTicks = 0;
     std::function<void()> m_writeOnClose;

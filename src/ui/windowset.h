@@ -57,6 +57,7 @@ struct WindowSet final {
 private:
     // How the windows reach each other, all in one place.
     void wire();
+    void showAlert(const alerts::AlertEvent& event);
 };
 
 } // namespace ui

@@ -5,7 +5,8 @@
 #include "stockcorefixture.h"
 
 #include "app/placement.h"
-#include "quotes/quoterow.h"
+#include "alerts/watchedits.h"
+#include "store/settingsdatabase.h"
 #include "support/namedcase.h"
 #include "ui/main/toolbarstrip.h"
 
@@ -51,19 +52,25 @@ protected:
         const bool afterHours = GetParam().waiting == Waiting::IndexTick
                                 || GetParam().waiting == Waiting::DashboardIndex;
         objects.clock.freezeAt(QDateTime(QDate(2026, 1, 5), afterHours ? QTime(20, 0) : QTime(10, 0)));
+        watchTheShownStock();
         start();
         window->timers().stop(MainTimer::Timer7);
-        // Until the alert engine lands, a step of its shape: one quote row through IdHTTPgj.
-        window->timers().steps(MainTimer::Timer4).append(
-            QStringLiteral("alert quotes"), {&window->clients().idHttpgj}, [this] {
-                if (quotes::loadQuoteRow(window->clients().idHttpgj, objects.sites.quoteSite,
-                                         shownStock)
-                        .complete())
-                    ++alertRows;
-            });
         window->timers().stop(MainTimer::Timer4);
         window->move(5, 5);
     }
+
+    // The alert engine polls the stock on the main window through IdHTTPgj.
+    void watchTheShownStock()
+    {
+        store::SettingsDatabase database(objects.dataDir.path());
+        database.open();
+        store::WatchList watch;
+        alerts::appendStock(watch, shownStock, QStringLiteral("平安银行"));
+        database.saveWatchList(watch);
+        database.saveSwitches(true, false);
+    }
+
+    int alertFetches() const { return objects.market.quoteRequests(shownStock); }
 
     // Arms the interruption for the awaited request, then starts the waiting handler.
     void startWaiting()
@@ -102,9 +109,11 @@ protected:
             lookUp(clickedStock);
             waitingCompleted = window->state().currentCode == clickedStock;
             break;
-        case Waiting::AlertFetch:
-            waitingCompleted = window->timers().fire(MainTimer::Timer4) && alertRows == 1;
+        case Waiting::AlertFetch: {
+            const int before = alertFetches();
+            waitingCompleted = window->timers().fire(MainTimer::Timer4) && alertFetches() == before + 1;
             break;
+        }
         }
     }
 
@@ -134,11 +143,13 @@ protected:
             window->timers().stop(MainTimer::Timer1);
             break;
         }
-        case Interrupt::Timer4Tick:
-            heldBack = !window->timers().fire(MainTimer::Timer4) || alertRows != 0
+        case Interrupt::Timer4Tick: {
+            const int before = alertFetches();
+            heldBack = !window->timers().fire(MainTimer::Timer4) || alertFetches() != before
                        || !window->timers().isActive(MainTimer::Timer4);
             window->timers().stop(MainTimer::Timer4);
             break;
+        }
         }
     }
 
@@ -170,7 +181,6 @@ protected:
     bool interrupted = false;
     bool heldBack = false;
     bool waitingCompleted = false;
-    int alertRows = 0;
 };
 
 TEST_P(BusyClientTest, NothingInFlightIsCutAndTheInterruptionRunsAfterwards)
