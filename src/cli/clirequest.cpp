@@ -6,13 +6,13 @@ namespace cli {
 
 QString usageLine()
 {
-    QStringList forms;
+    QString usage = QStringLiteral(
+        "usage: lantuo-cli [--config SITES.INI] [--at \"YYYY-MM-DD HH:MM:SS\"] COMMAND\ncommands:");
     for (const Command& command : commandTable())
-        forms << QString::fromUtf8(command.name)
-                     + (*command.arguments ? QStringLiteral(" ") + QString::fromUtf8(command.arguments)
-                                           : QString());
-    return QStringLiteral("usage: lantuo-cli [--config SITES.INI] [--at \"YYYY-MM-DD HH:MM:SS\"] ")
-           + forms.join(QStringLiteral(" | "));
+        usage += QStringLiteral("\n  ") + QString::fromUtf8(command.name)
+                 + (*command.arguments ? QStringLiteral(" ") + QString::fromUtf8(command.arguments)
+                                       : QString());
+    return usage;
 }
 
 std::optional<CliRequest> parseCliRequest(const QStringList& args, QString& error)

@@ -1,9 +1,11 @@
 #include "cli/commands.h"
 
+#include "cli/commandcontext.h"
+#include "cli/watchcommands.h"
+
 #include "app/clock.h"
 #include "app/lifecycle.h"
 #include "app/mainstate.h"
-#include "app/prompter.h"
 #include "app/servicestatus.h"
 #include "app/sites.h"
 #include "app/stocklookup.h"
@@ -23,33 +25,6 @@ namespace cli {
 
 namespace {
 
-// Boxes become text: errors and messages are kept for standard error, questions are answered
-// with Cancel, as nobody is there to press OK.
-class TextPrompter final : public app::Prompter {
-public:
-    void error(const QString& text) override { shown.append(text); }
-    void inform(const QString& text) override { shown.append(text); }
-    bool ask(const QString& text) override
-    {
-        questions.append(text);
-        return false;
-    }
-    QString lastShown() const { return shown.isEmpty() ? QString() : shown.last(); }
-
-    QStringList shown;
-    QStringList questions;
-};
-
-} // namespace
-
-struct CommandContext {
-    const app::Sites& sites;
-    const app::Clock& clock;
-    TextPrompter& prompter;
-};
-
-namespace {
-
 class ListingBrowser final : public net::BrowserOpener {
 public:
     void open(const QString& address) override { opened.append(address); }
@@ -59,11 +34,6 @@ public:
 QString colourName(quotes::Colour colour)
 {
     return QString::asprintf("#%02x%02x%02x", colour.red, colour.green, colour.blue);
-}
-
-QString directionName(quotes::Direction direction)
-{
-    return direction == quotes::Direction::Up ? QStringLiteral("up") : QStringLiteral("down");
 }
 
 QJsonValue labelJson(const std::optional<quotes::LabelText>& label)
@@ -176,7 +146,7 @@ QJsonValue indexJson(const quotes::IndexDisplay& display)
         {QStringLiteral("fields"), QJsonArray::fromStringList(display.fields)},
         {QStringLiteral("line"), textJson(display.line)},
         {QStringLiteral("direction"),
-         display.direction ? QJsonValue(directionName(*display.direction)) : QJsonValue::Null},
+         display.direction ? QJsonValue(directionName(*display.direction == quotes::Direction::Up)) : QJsonValue::Null},
         {QStringLiteral("colour"), colourName(display.lineColour)}};
 }
 
@@ -206,11 +176,21 @@ QJsonObject gates(const QStringList& arguments, CommandContext& context)
 
 } // namespace
 
+QString directionName(bool up)
+{
+    return up ? QStringLiteral("up") : QStringLiteral("down");
+}
+
 const std::vector<Command>& commandTable()
 {
     static const std::vector<Command> table = {
         {"status", "", &status},       {"lookup", "CODE", &lookup}, {"quote", "CODE", &quote},
         {"index", "", &index},         {"gates", "", &gates},
+        {"watch", "[add CODE | remove CODE | set CODE [--broadcast 0|1] [--flags XXXX] [--rise N] "
+                  "[--trade D] [--order D] [--report 0|1] [--minutes M]]",
+         &watch},
+        {"switches", "[--local 0|1] [--remote 0|1]", &switches},
+        {"alerts", "[--ticks N | --follow]", &alertTicks},
     };
     return table;
 }

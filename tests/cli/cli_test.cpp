@@ -1,83 +1,13 @@
-#include "support/httpfixture.h"
+#include "clifixture.h"
 #include "support/namedcase.h"
 
-#include <QEventLoop>
-#include <QHttpServerRequest>
-#include <QHttpServerResponder>
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using testsupport::PrintTo;
-
-struct CliRun {
-    int exitCode = -1;
-    QJsonObject json;
-    QString standardError;
-};
-
-// The fixture server lives on this thread, so the wait for the program keeps the loop running.
-class CliTest : public ::testing::Test {
-protected:
-    CliTest()
-    {
-        // The feed knows 600036; any other code gets an empty record.
-        server.serve(u"/EM_Quote2007/optional.aspx"_qs,
-                     [](const QHttpServerRequest& request, QHttpServerResponder& responder) {
-                         const bool known =
-                             request.query().queryItemValue(u"fav"_qs) == u"600036"_qs;
-                         responder.write(known ? QByteArray("var quote=\"1,600036,招商银行,12.34,"
-                                                            "-1.25%,-0.16,12.33,120,12.34,88,"
-                                                            "456789,56789.5,12.50,x,12.60,12.20,"
-                                                            "-120,35,\"")
-                                               : QByteArray("var quote=\"\";"),
-                                         "text/html; charset=utf-8");
-                     });
-        server.serveBytes(u"/EM_Quote2007/default.aspx"_qs,
-                          QByteArray("上证指数,3051.23,-12.34,-0.40%,1235000,1,2;"
-                                     "深证成指,10234.50,56.70,0.56%,1225000,9"),
-                          "text/html; charset=utf-8");
-        server.serveGbk(u"/gplogin.asp"_qs,
-                        u"<body text=\"#000000\">1||http://s/start&2 8||http://s/notice&2</body>"_qs);
-        writeConfig(server.base());
-    }
-
-    void writeConfig(const QString& base)
-    {
-        QFile ini(config());
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        ini.write("[sites]\nall=" + base.toUtf8() + "\n");
-    }
-
-    QString config() const { return dir.path() + u"/sites.ini"_qs; }
-
-    CliRun run(const QStringList& arguments)
-    {
-        QProcess process;
-        QEventLoop loop;
-        QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-        QTimer::singleShot(30000, &loop, &QEventLoop::quit);
-        process.start(QStringLiteral(LANTUO_CLI_BIN), arguments);
-        loop.exec();
-        CliRun result;
-        result.exitCode = process.exitCode();
-        result.standardError = QString::fromUtf8(process.readAllStandardError());
-        result.json = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
-        return result;
-    }
-
-    QStringList withConfig(const QStringList& command) { return QStringList{u"--config"_qs, config()} + command; }
-
-    testsupport::HttpFixture server;
-    QTemporaryDir dir;
-};
 
 TEST_F(CliTest, QuotePrintsEveryFieldTheAlertRowAndThePanelTexts)
 {
