@@ -1,5 +1,6 @@
 #pragma once
 
+#include "market/dayevents.h"
 #include "market/stockcatalog.h"
 
 #include <QtGlobal>
@@ -22,6 +23,8 @@ struct Tick {
 // The whole trading day of one stock, second by second (kSessionSeconds + 1 ticks). The day runs
 // from its opening price to its closing price along a random bridge, so the close of every day
 // is known without building the days before it, and tomorrow's previous close is today's close.
+// The day's events bend the bridge onto a price run, put block trades on the tape and big orders
+// in the book; without them trades stay under 1000 手 and the best bid and ask under 10000 手.
 class DayPath final {
 public:
     struct Inputs {
@@ -30,6 +33,7 @@ public:
         qint64 dayNumber = 0;
         qint32 prevCloseFen = 0;
         qint32 closeFen = 0;
+        StockEvents events;
     };
 
     explicit DayPath(const Inputs& inputs);
@@ -48,13 +52,18 @@ public:
 
 private:
     void buildPrices(const Inputs& inputs);
+    std::vector<double> bridge(const Inputs& inputs, qint32 openFen, qint32 closeFen) const;
+    void followRun(const PriceRun& run, std::vector<double>& logPrice) const;
     void buildTrades(const Inputs& inputs);
+    bool sellsAt(int second, const BlockTrade* block, bool coin) const;
+    qint32 bookLotsAt(int second, bool bid) const;
 
     qint32 m_prevCloseFen = 0;
     qint32 m_limitUpFen = 0;
     qint32 m_limitDownFen = 0;
     quint64 m_bookKey = 0;
     double m_lotsPerSecond = 0;
+    std::vector<StandingOrder> m_orders;
     std::vector<Tick> m_ticks;
 };
 

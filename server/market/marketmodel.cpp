@@ -42,6 +42,16 @@ qint32 MarketModel::closeFen(const StockInfo& stock, qint64 dayNumber) const
     return std::max<qint32>(1, qint32(std::lround(std::exp(logPrice))));
 }
 
+DayEvents MarketModel::dayEvents(qint64 dayNumber) const
+{
+    std::vector<double> moves;
+    for (const StockInfo& stock : StockCatalog::stocks()) {
+        moves.push_back(std::log(double(closeFen(stock, dayNumber)))
+                        - std::log(double(closeFen(stock, dayNumber - 1))));
+    }
+    return DayEvents(m_seed, dayNumber, moves);
+}
+
 const DayPath& MarketModel::dayPath(const StockInfo& stock, const QDate& day) const
 {
     const qint64 number = TradingCalendar::dayNumber(day);
@@ -54,7 +64,8 @@ const DayPath& MarketModel::dayPath(const StockInfo& stock, const QDate& day) co
     const qint32 prevClose = closeFen(stock, number - 1);
     const qint32 close = std::clamp(closeFen(stock, number), DayPath::limitDown(prevClose),
                                     DayPath::limitUp(prevClose));
-    auto path = std::make_unique<DayPath>(DayPath::Inputs{m_seed, &stock, number, prevClose, close});
+    auto path = std::make_unique<DayPath>(DayPath::Inputs{m_seed, &stock, number, prevClose, close,
+                                                          dayEvents(number).of(stock.code)});
     return *m_days.emplace(key, std::move(path)).first->second;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "market/dayevents.h"
 #include "market/daypath.h"
 #include "market/stockcatalog.h"
 #include "market/tradingcalendar.h"
@@ -90,6 +91,8 @@ public:
 
     // The closing price of a trading day, known without building the day.
     qint32 closeFen(const StockInfo& stock, qint64 dayNumber) const;
+    // What sets the trading day apart: price runs, block trades, big standing orders.
+    DayEvents dayEvents(qint64 dayNumber) const;
 
 private:
     struct IndexDay {

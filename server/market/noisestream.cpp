@@ -49,6 +49,11 @@ double NoiseStream::uniform()
     return double(next() >> 11) * (1.0 / 9007199254740992.0);
 }
 
+int NoiseStream::inRange(int low, int high)
+{
+    return low + int(next() % quint64(high - low + 1));
+}
+
 double NoiseStream::normal()
 {
     const double u1 = std::max(uniform(), 1e-12);

@@ -21,6 +21,8 @@ public:
     quint64 next();
     // Uniform in [0, 1).
     double uniform();
+    // Uniform whole number in [low, high].
+    int inRange(int low, int high);
     // Standard normal, clamped to ±4 so no single draw can dominate a path.
     double normal();
 
