@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the client and lantuo-server, starts the server (own service
 # and simulated market) on a free loopback port, points the client at it through sites.ini and
-# launches the client. Without a display the client runs under xvfb-run: once its main window is
-# up a screenshot is saved, its path printed, and the client is stopped again.
+# launches the client. The demo's own settings watch every stock of the simulated market with all
+# alerts on, so the popups appear during the market's busy spell around 10:30. Without a display
+# the client runs under xvfb-run: once its main window is up a screenshot is saved, its path
+# printed, and the client is stopped again.
 #
 #   LANTUO_BUILD_DIR=build-x   build folder (default: build)
 #   LANTUO_DEMO_AT="2026-12-10 10:30:00"
@@ -15,9 +17,10 @@ scripts/install-deps.sh
 root=$(pwd)
 build_dir=${LANTUO_BUILD_DIR:-build}
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build_dir" --parallel "$(nproc)" --target lantuo lantuo-server
+cmake --build "$build_dir" --parallel "$(nproc)" --target lantuo lantuo-server lantuo-cli
 client_bin="$root/$build_dir/src/lantuo"
 server_bin="$root/$build_dir/server/lantuo-server"
+cli_bin="$root/$build_dir/src/lantuo-cli"
 
 run_dir=$(mktemp -d /tmp/lantuo-demo.XXXXXX)
 export XDG_CONFIG_HOME="$run_dir/config" XDG_DATA_HOME="$run_dir/data"
@@ -52,6 +55,14 @@ fi
 printf '[sites]\nall=%s\n' "$base" > "$XDG_CONFIG_HOME/lantuo/sites.ini"
 echo "lantuo-server on $base (log: $run_dir/server.log)"
 
+# Every stock watched, every alert on, alerts shown on this computer.
+"$server_bin" --list-stocks | while read -r code _; do
+  "$cli_bin" watch add "$code" > /dev/null
+  "$cli_bin" watch set "$code" --flags 1111 > /dev/null
+done
+"$cli_bin" switches --local 1 > /dev/null
+echo "watching $("$server_bin" --list-stocks | wc -l) stocks with every alert on"
+
 if [ -n "${DISPLAY:-}" ]; then
   "${client_cmd[@]}"
   exit 0
@@ -75,8 +86,9 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
     sleep 0.5
   done
   [ -n "$up" ] || echo "the main window did not come up (client log: $run_dir/client.log)" >&2
-  # The stock page, the notice and the first quote ticks arrive within a few seconds.
-  sleep 5
+  # The stock page, the notice and the first quote ticks arrive within a few seconds, the
+  # first alert tick five seconds after the start.
+  sleep 12
   import -window root "$shot"
   kill $client 2>/dev/null; wait $client 2>/dev/null || true
 ' _ "$run_dir" "$shot" "${client_cmd[@]}"

@@ -1,6 +1,7 @@
 // lantuo-server: the system's own web service and, with --market, the simulated outside finance
 // sites, on one local port.
 #include "app/clock.h"
+#include "market/stockcatalog.h"
 #include "service/admincommand.h"
 #include "service/lantuoserver.h"
 
@@ -61,10 +62,14 @@ QString helpText()
         "  --market       also serve the simulated outside sites (quote feed, index page)\n"
         "  --at TIME      run the server's clock from this local time (faketime works too)\n"
         "  --frozen       with --at: the clock stands still\n"
+        "  --list-stocks  print the simulated market's stocks, \"CODE NAME\" a line, and end\n"
         "  --help         this text\n"
         "\n"
         "Prints \"lantuo-server listening on http://ADDRESS:PORT\" when ready; SIGTERM or SIGINT\n"
-        "stops it cleanly.\n\n")
+        "stops it cleanly.\n"
+        "\n"
+        "Every simulated trading day has a busy spell around 10:30: a stock runs to each limit, two\n"
+        "more move beyond 5 % either way, trades of 1000 lots and orders of 10000 lots appear.\n\n")
         + service::AdminCommand::usage();
 }
 
@@ -78,14 +83,20 @@ int runServer(QCoreApplication& application, app::Clock& clock)
     const QCommandLineOption market(QStringLiteral("market"));
     const QCommandLineOption at(QStringLiteral("at"), QString(), QStringLiteral("TIME"));
     const QCommandLineOption frozen(QStringLiteral("frozen"));
+    const QCommandLineOption listStocks(QStringLiteral("list-stocks"));
     const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
-    parser.addOptions({port, bind, data, seed, market, at, frozen, help});
+    parser.addOptions({port, bind, data, seed, market, at, frozen, listStocks, help});
     if (!parser.parse(application.arguments()) || !parser.positionalArguments().isEmpty()) {
         std::fprintf(stderr, "lantuo-server: %s\n\n%s", qPrintable(parser.errorText()), qPrintable(helpText()));
         return 2;
     }
     if (parser.isSet(help)) {
         std::fputs(qPrintable(helpText()), stdout);
+        return 0;
+    }
+    if (parser.isSet(listStocks)) {
+        for (const market::StockInfo& stock : market::StockCatalog::stocks())
+            std::printf("%s %s\n", qPrintable(stock.code), stock.name.toUtf8().constData());
         return 0;
     }
 
