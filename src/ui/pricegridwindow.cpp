@@ -48,13 +48,14 @@ TForm5::TForm5(QWidget* parent) : QWidget(parent)
     m_grid = new QTableWidget(this);
     place(*m_grid, "StringGrid1", QRect(0, gridTop, gridWidth, gridDesignHeight));
     m_grid->setColumnCount(int(std::size(columnWidths)));
+    // The number column is narrower than a header section may be by default.
+    m_grid->horizontalHeader()->setMinimumSectionSize(1);
     for (int c = 0; c < int(std::size(columnWidths)); ++c)
         m_grid->setColumnWidth(c, columnWidths[c]);
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setMinimumSectionSize(rowHeight);
     m_grid->verticalHeader()->setDefaultSectionSize(rowHeight);
     m_grid->horizontalHeader()->setFixedHeight(rowHeight);
-    m_grid->horizontalHeader()->setMinimumSectionSize(1);
     // 11 px: the stand-in faces are wider than SimSun, and a limit-down change ("-10.00%↓") or
     // an eight-digit volume must fit its narrow column.
     m_grid->setFont(songFont(gridFontPixels));

@@ -148,7 +148,12 @@ TEST_F(PriceGridTest, GrowsByARowPerStockAndShrinksWhenClosed)
     EXPECT_EQ(grid().item(2, 3)->text(), QStringLiteral("-10.00%↓"));
     EXPECT_EQ(grid().item(2, 1)->textAlignment(), int(Qt::AlignCenter));
     EXPECT_EQ(grid().item(3, 0), nullptr);
-    // Every row shows whole, the empty one included.
+    // Every column and every row shows whole, the empty row included.
+    int columns = 0;
+    for (int c = 0; c < grid().columnCount(); ++c)
+        columns += grid().columnWidth(c);
+    EXPECT_EQ(grid().columnWidth(0), 22);
+    EXPECT_LE(columns, grid().viewport()->width());
     EXPECT_GE(grid().viewport()->height(), grid().rowViewportPosition(3) + grid().rowHeight(3));
     for (int c = 0; c < grid().columnCount(); ++c)
         EXPECT_LE(grid().fontMetrics().horizontalAdvance(grid().item(0, c)->text()), grid().columnWidth(c))
