@@ -6,7 +6,10 @@
 #include "store/settingsdatabase.h"
 #include "support/namedcase.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QJsonDocument>
 #include <QJsonArray>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -156,6 +159,33 @@ TEST_F(CliTest, AlertTicksBroadcastAtTheOpeningOnceAndRestOnSaturday)
     const CliRun saturday = run(withConfig({"--at", "2026-12-12 09:29:00", "alerts"}));
     EXPECT_TRUE(saturday.json["events"].toArray().isEmpty());
     EXPECT_EQ(server.requestCount("/EM_Quote2007/optional.aspx"), 4 + 1);
+}
+
+// --follow prints each event as one line the moment it is raised and runs until stopped.
+TEST_F(CliTest, FollowPrintsEachEventAsALine)
+{
+    feedRows.insert("600036", hotRow);
+    run(withConfig({"watch", "add", "600036"}));
+    run(withConfig({"watch", "set", "600036", "--flags", "0100"}));
+    run(withConfig({"switches", "--local", "1"}));
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", dir.path() + "/data");
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(LANTUO_CLI_BIN),
+                  withConfig({"--at", "2026-12-10 10:21:05", "alerts", "--follow"}));
+
+    QElapsedTimer waited;
+    waited.start();
+    while (!process.canReadLine() && waited.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    const QJsonObject event = QJsonDocument::fromJson(process.readLine()).object();
+    process.kill();
+    process.waitForFinished();
+
+    EXPECT_EQ(event["kind"].toString(), "riseFall");
+    EXPECT_EQ(event["firstLine"].toString(), "注意:招商银行(600036) 涨幅超过9.80%");
+    EXPECT_EQ(event["at"].toString().left(16), "2026-12-10 10:21");
 }
 
 TEST_F(CliTest, AlertTickWithAnUnreachableFeedFailsQuietly)
