@@ -1,5 +1,7 @@
 #include "alerts/alertengine.h"
 
+#include "app/clock.h"
+#include "app/tradinghours.h"
 #include "quotes/alertquotetable.h"
 #include "store/watchlist.h"
 
@@ -23,16 +25,6 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-bool inTradingHours(QTime time)
-{
-    return (time > QTime(9, 30) && time < QTime(11, 30)) || (time > QTime(13, 0) && time < QTime(15, 0));
-}
-
-bool isWeekend(const QDate& day)
-{
-    return day.dayOfWeek() >= Qt::Saturday;
-}
-
 int integerOf(const QString& text)
 {
     bool ok = false;
@@ -46,8 +38,8 @@ int integerOf(const QString& text)
 double percentOf(const QString& changeText)
 {
     bool ok = false;
-    const double value = changeText.isEmpty() ? 0 : changeText.chopped(1).toDouble(&ok);
-    if (!ok)
+    const double value = changeText.isEmpty() ? 0.0 : changeText.chopped(1).toDouble(&ok);
+    if (!ok) // an empty field is no number either
         throw NotANumber(changeText.toStdString());
     return value;
 }
@@ -240,7 +232,7 @@ PlannedTick planTick(const store::WatchList& watch, bool localAlerts, AlertState
     TickPlan& plan = planned.plan;
     AlertState& s = planned.state;
     startDay(now.date(), s);
-    if (isWeekend(now.date())) {
+    if (app::isWeekend(now.date())) {
         plan.stopQuoteTimer = true;
         s.quoteTimerStopped = true;
         return planned;
@@ -271,7 +263,7 @@ EvaluatedTick evaluateTick(const TickPlan& plan, const quotes::AlertQuoteTable& 
         evaluated.events.push_back(broadcastOf(plan.work, table, clock));
         return evaluated;
     }
-    const bool trading = inTradingHours(now.time());
+    const bool trading = app::inAlertSession(now.time());
     const int rows = std::min(table.rowCount(), int(plan.stocks.size()));
     try {
         for (int row = 0; row < rows; ++row) {

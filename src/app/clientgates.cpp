@@ -9,12 +9,6 @@ namespace app {
 
 ClientGates::ClientGates(QObject* parent) : QObject(parent) {}
 
-bool ClientGates::allFree(const ClientList& clients)
-{
-    return std::none_of(clients.begin(), clients.end(),
-                        [](const net::HttpClient* client) { return client->busy(); });
-}
-
 bool ClientGates::run(const QString& name, ClientList clients, std::function<void()> command)
 {
     if (!allFree(clients)) {

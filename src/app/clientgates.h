@@ -37,7 +37,6 @@ private:
         std::function<void()> command;
     };
 
-    static bool allFree(const ClientList& clients);
     void wait(Waiting waiting);
     void watch(const ClientList& clients);
     void runWhatIsFree();

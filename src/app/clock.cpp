@@ -47,8 +47,12 @@ QString weekdayName(const Clock& clock)
 
 bool isWeekend(const Clock& clock)
 {
-    const QString day = weekdayName(clock);
-    return day == QStringLiteral("星期六") || day == QStringLiteral("星期天");
+    return isWeekend(clock.today());
+}
+
+bool isWeekend(const QDate& day)
+{
+    return day.dayOfWeek() >= Qt::Saturday;
 }
 
 ClockFields decodeNow(const Clock& clock)

@@ -41,6 +41,8 @@ struct ClockFields {
 // Today's weekday as "星期天" … "星期六".
 QString weekdayName(const Clock& clock);
 bool isWeekend(const Clock& clock);
+// Saturday and Sunday, the only days without trading.
+bool isWeekend(const QDate& day);
 ClockFields decodeNow(const Clock& clock);
 
 } // namespace app

@@ -63,9 +63,9 @@ ClientList StepSequence::clients() const
     return all;
 }
 
-bool StepSequence::clientsFree(const Named& named)
+bool allFree(const ClientList& clients)
 {
-    return std::none_of(named.clients.begin(), named.clients.end(),
+    return std::none_of(clients.begin(), clients.end(),
                         [](const net::HttpClient* client) { return client->busy(); });
 }
 
@@ -76,7 +76,7 @@ StepSequence::Result StepSequence::run() const
     // A copy: a step may add later steps' work without disturbing the walk.
     const std::vector<Named> steps = m_steps;
     for (const Named& n : steps) {
-        if (!clientsFree(n)) {
+        if (!allFree(n.clients)) {
             result.skippedSteps << n.name;
             continue;
         }
@@ -96,7 +96,7 @@ QStringList StepSequence::runNested() const
     QStringList skipped;
     const std::vector<Named> steps = m_steps;
     for (const Named& n : steps) {
-        if (clientsFree(n))
+        if (allFree(n.clients))
             n.step();
         else
             skipped << n.name;

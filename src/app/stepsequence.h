@@ -16,6 +16,9 @@ namespace app {
 // The HTTP clients a step sends its requests through.
 using ClientList = std::vector<const net::HttpClient*>;
 
+// None of the clients is waiting for a reply.
+bool allFree(const ClientList& clients);
+
 // An ordered list of named steps run as one chain: the first show's start-up, the dashboard
 // load, the work of one timer tick. Each step runs through the guard; the chain ends at the
 // first step that fails (a SilentAbort or any other exception), and the final block runs in
@@ -64,7 +67,6 @@ private:
         Step step;
     };
 
-    static bool clientsFree(const Named& named);
     std::vector<Named>::iterator find(const QString& name);
     bool insertBeside(const QString& neighbour, std::ptrdiff_t offset, Named named);
 

@@ -27,6 +27,11 @@ QuoteTickPlan planQuoteTick(int indexTicks, QTime time, bool haveCode, bool inTr
     return plan;
 }
 
+bool inAlertSession(QTime time)
+{
+    return (time > QTime(9, 30) && time < QTime(11, 30)) || (time > QTime(13, 0) && time < QTime(15, 0));
+}
+
 bool dashboardLoadsQuotesOnce(QTime time)
 {
     return !inQuotePanelWindow(time);
@@ -35,7 +40,8 @@ bool dashboardLoadsQuotesOnce(QTime time)
 const std::vector<TradingGate>& tradingGates()
 {
     static const std::vector<TradingGate> gates = {
-        {"dashboard load: quote panel once on Saturday and Sunday", &isWeekend},
+        {"dashboard load: quote panel once on Saturday and Sunday",
+         [](const Clock& clock) { return isWeekend(clock); }},
         {"dashboard load: indices and quote panel once outside 9:10:00-15:05:00",
          [](const Clock& clock) { return dashboardLoadsQuotesOnce(clock.timeOfDay()); }},
         {"Timer1: quote panel refresh, 9:10:00-15:05:00",

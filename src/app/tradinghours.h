@@ -22,6 +22,10 @@ struct QuoteTickPlan {
 
 QuoteTickPlan planQuoteTick(int indexTicks, QTime time, bool haveCode, bool inTray);
 
+// The alert engine's event alerts: strictly inside 9:30:00-11:30:00 or 13:00:00-15:00:00, to
+// the millisecond, so 11:30:00 and 13:00:00 themselves are outside.
+bool inAlertSession(QTime time);
+
 // The one-off index and quote load of the dashboard runs outside 9:10:00-15:05:00.
 bool dashboardLoadsQuotesOnce(QTime time);
 
