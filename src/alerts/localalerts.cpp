@@ -23,6 +23,7 @@ void LocalAlerts::sendbase()
     m_watch = std::move(watch);
     m_phone = phone;
     m_state.resetStocks(int(m_watch.watchFlags.size()));
+    ++m_loads;
 }
 
 void LocalAlerts::tick(const QDateTime& now, net::HttpClient& client, const QString& quoteSite,
@@ -37,8 +38,13 @@ void LocalAlerts::tick(const QDateTime& now, net::HttpClient& client, const QStr
         return;
 
     quotes::AlertQuoteTable table;
+    const int loadsBefore = m_loads;
     for (const QString& code : plan.codes)
         quotes::gestockgj(client, quoteSite, code, table, handlers.fetchFailed);
+    // A save reloaded the list while the quotes were on their way: the plan's stocks are no
+    // longer the list's, so this tick has nothing to say.
+    if (m_loads != loadsBefore)
+        return;
 
     EvaluatedTick evaluated = evaluateTick(plan, table, m_watch, m_state, now);
     m_state = std::move(evaluated.state);

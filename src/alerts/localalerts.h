@@ -56,6 +56,7 @@ private:
     store::WatchList m_watch;
     store::PhoneRecord m_phone;
     AlertState m_state;
+    int m_loads = 0;
 };
 
 } // namespace alerts

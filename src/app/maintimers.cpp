@@ -58,10 +58,30 @@ bool MainTimers::fire(MainTimer id)
 {
     Slot& slot = m_slots[indexOf(id)];
     const auto work = [&slot] { slot.steps.runNested(); };
-    if (slot.reenables)
-        return runWithTimerOff(slot.timer, work);
+    if (slot.held)
+        return true;
+    if (slot.reenables) {
+        const bool completed = runWithTimerOff(slot.timer, work);
+        if (slot.held)
+            slot.timer.stop();
+        return completed;
+    }
     slot.timer.stop();
     return net::runGuarded(work);
+}
+
+void MainTimers::hold(MainTimer id)
+{
+    Slot& slot = m_slots[indexOf(id)];
+    slot.held = true;
+    slot.timer.stop();
+}
+
+void MainTimers::release(MainTimer id)
+{
+    Slot& slot = m_slots[indexOf(id)];
+    slot.held = false;
+    slot.timer.start();
 }
 
 } // namespace app

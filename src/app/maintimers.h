@@ -40,6 +40,12 @@ public:
     void start(MainTimer id) { timer(id).start(); }
     void stop(MainTimer id) { timer(id).stop(); }
 
+    // Stopped until release(), also when a tick that was under way when it was held ends (the
+    // alert timers while the settings window is open).
+    void hold(MainTimer id);
+    void release(MainTimer id);
+    bool isHeld(MainTimer id) const { return m_slots[indexOf(id)].held; }
+
     // What one tick does; each area inserts its step at its named place.
     StepSequence& steps(MainTimer id);
     // Runs one tick now, exactly as the timer's timeout does; true when no step failed.
@@ -50,6 +56,7 @@ private:
         QTimer timer;
         StepSequence steps;
         bool reenables = true;
+        bool held = false;
     };
 
     static std::size_t indexOf(MainTimer id);

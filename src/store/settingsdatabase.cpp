@@ -218,16 +218,31 @@ void SettingsDatabase::saveWatchList(const WatchList& watch)
 
 void SettingsDatabase::saveSwitches(bool localAlerts, bool remoteAlerts)
 {
-    const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    Transaction transaction(db);
     const QString local = localAlerts ? QStringLiteral("1") : QStringLiteral("0");
     const QString remote = remoteAlerts ? QStringLiteral("1") : QStringLiteral("0");
+    writePhoneRow(QStringLiteral("本地发 = ?, 远程发 = ?"), QStringLiteral("本地发, 远程发"), {local, remote});
+}
+
+void SettingsDatabase::savePhoneNumber(const QString& number)
+{
+    if (number.size() != 11)
+        throw SettingsError("a phone number has 11 digits");
+    writePhoneRow(QStringLiteral("手机号码 = ?"), QStringLiteral("手机号码"), {number});
+}
+
+void SettingsDatabase::writePhoneRow(const QString& assignments, const QString& columns,
+                                     const QVariantList& values)
+{
+    const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    Transaction transaction(db);
     QSqlQuery first = run(db, QStringLiteral("select ID from 手机 order by ID limit 1"));
-    if (first.next())
-        run(db, QStringLiteral("update 手机 set 本地发 = ?, 远程发 = ? where ID = ?"),
-            {local, remote, first.value(0)});
-    else
-        run(db, QStringLiteral("insert into 手机(本地发, 远程发) values (?, ?)"), {local, remote});
+    if (first.next()) {
+        run(db, QStringLiteral("update 手机 set %1 where ID = ?").arg(assignments),
+            QVariantList(values) << first.value(0));
+    } else {
+        const QString marks = QStringList(values.size(), QStringLiteral("?")).join(u", ");
+        run(db, QStringLiteral("insert into 手机(%1) values (%2)").arg(columns, marks), values);
+    }
     transaction.commit();
 }
 

@@ -14,6 +14,7 @@
 #include "store/watchlist.h"
 
 #include <QString>
+#include <QVariantList>
 
 #include <stdexcept>
 
@@ -52,11 +53,16 @@ public:
     void saveWatchList(const WatchList& watch);
     // The switches of the phone row (added when there is none), in a transaction of their own.
     void saveSwitches(bool localAlerts, bool remoteAlerts);
+    // The registered number into the phone row (added when there is none), in a transaction of
+    // its own. Throws SettingsError.
+    void savePhoneNumber(const QString& number);
 
 private:
     class Transaction;
 
     void createTables();
+    // Sets the columns of the first phone row, or adds the row with them.
+    void writePhoneRow(const QString& assignments, const QString& columns, const QVariantList& values);
 
     QString m_path;
     QString m_connection;

@@ -162,4 +162,28 @@ TEST(MainTimersTest, StepOfABusyClientIsSkippedForThatTickOnly)
     EXPECT_EQ(ran, (QStringList{"big orders", "forum", "big orders"}));
 }
 
+// The settings window holds the alert timers; a tick already under way when it opened must not
+// turn its timer back on when it ends.
+TEST(MainTimersTest, HeldTimerStaysOffAfterTheTickUnderWayAndStartsOnRelease)
+{
+    app::MainTimers timers;
+    timers.start(MainTimer::Timer4);
+    int runs = 0;
+    timers.steps(MainTimer::Timer4).append(QStringLiteral("alert engine"), [&] {
+        ++runs;
+        timers.hold(MainTimer::Timer4);
+    });
+    timers.fire(MainTimer::Timer4);
+    EXPECT_EQ(runs, 1);
+    EXPECT_FALSE(timers.isActive(MainTimer::Timer4));
+
+    timers.fire(MainTimer::Timer4);
+    EXPECT_EQ(runs, 1);
+    EXPECT_FALSE(timers.isActive(MainTimer::Timer4));
+
+    timers.release(MainTimer::Timer4);
+    EXPECT_TRUE(timers.isActive(MainTimer::Timer4));
+    EXPECT_FALSE(timers.isHeld(MainTimer::Timer4));
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 #include "store/settingsdatabase.h"
 
 #include "support/namedcase.h"
+#include "support/rawfile.h"
 
 #include <QFile>
 #include <QSqlDatabase>
@@ -15,6 +16,7 @@ using testsupport::PrintTo;
 
 using store::SettingsDatabase;
 using store::SettingsError;
+using testsupport::RawFile;
 
 store::WatchList threeStocks()
 {
@@ -28,38 +30,6 @@ store::WatchList threeStocks()
             {"10", "30", "60"},
             {"0", "1", "0"}};
 }
-
-// A second connection to the same file, for looking at what was stored and for meddling.
-class RawFile final {
-public:
-    explicit RawFile(const QString& path) : m_name(QStringLiteral("raw-") + path)
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        db.setDatabaseName(path);
-        db.open();
-    }
-    ~RawFile()
-    {
-        QSqlDatabase::database(m_name).close();
-        QSqlDatabase::removeDatabase(m_name);
-    }
-    Q_DISABLE_COPY_MOVE(RawFile)
-
-    QStringList column(const QString& sql) const
-    {
-        QSqlQuery query(QSqlDatabase::database(m_name));
-        query.exec(sql);
-        QStringList values;
-        while (query.next())
-            values << query.value(0).toString();
-        return values;
-    }
-    bool exec(const QString& sql) const { return QSqlQuery(QSqlDatabase::database(m_name)).exec(sql); }
-    QSqlDatabase db() const { return QSqlDatabase::database(m_name); }
-
-private:
-    QString m_name;
-};
 
 class SettingsDatabaseTest : public ::testing::Test {
 protected:
