@@ -191,6 +191,8 @@ const std::vector<Command>& commandTable()
          &watch},
         {"switches", "[--local 0|1] [--remote 0|1]", &switches},
         {"alerts", "[--ticks N | --follow]", &alertTicks},
+        {"register", "NUMBER", &registerNumber},
+        {"save", "", &saveSettings},
     };
     return table;
 }

@@ -1,6 +1,8 @@
 #include "cli/watchcommands.h"
 
 #include "alerts/localalerts.h"
+#include "alerts/phoneregistration.h"
+#include "alerts/settingssave.h"
 #include "alerts/watchedits.h"
 #include "app/clock.h"
 #include "app/sites.h"
@@ -90,6 +92,7 @@ public:
                 {QStringLiteral("watchRiseFall"), QJsonArray::fromStringList(w.watchRiseFall)},
                 {QStringLiteral("watchReportMinutes"), QJsonArray::fromStringList(w.watchReportMinutes)},
                 {QStringLiteral("watchReport"), QJsonArray::fromStringList(w.watchReport)},
+                {QStringLiteral("phoneNumber"), phone.number},
                 {QStringLiteral("localAlerts"), phone.localAlerts},
                 {QStringLiteral("remoteAlerts"), phone.remoteAlerts},
                 {QStringLiteral("status"), store::alertStatusText(phone.localAlerts, phone.remoteAlerts)}};
@@ -291,6 +294,43 @@ QJsonObject alertTicks(const QStringList& arguments, CommandContext& context)
     return {{QStringLiteral("ticks"), ticks},
             {QStringLiteral("events"), events},
             {QStringLiteral("failedTicks"), failedTicks}};
+}
+
+QJsonObject registerNumber(const QStringList& arguments, CommandContext& context)
+{
+    if (arguments.size() != 1)
+        throw UsageError("register takes the phone number");
+    Settings settings;
+    net::HttpClient client(QStringLiteral("IdHTTP1"));
+    const alerts::Registration registration = alerts::registerPhone(
+        client, context.sites.serviceBase, settings.alerts().database(), arguments[0], context.prompter);
+    return {{QStringLiteral("number"), arguments[0]},
+            {QStringLiteral("known"), registration.known},
+            {QStringLiteral("message"), registration.message}};
+}
+
+QJsonObject saveSettings(const QStringList& arguments, CommandContext& context)
+{
+    if (!arguments.isEmpty())
+        throw UsageError("save takes no arguments");
+    Settings settings;
+    const store::PhoneRecord& phone = settings.alerts().phone();
+    const alerts::EditedSettings edited{settings.watchList(), phone.localAlerts, phone.remoteAlerts,
+                                        phone.number};
+    QJsonArray sent;
+    net::HttpClient client(QStringLiteral("IdHTTP1"));
+    const QString status = alerts::saveAlertSettings(
+        settings.alerts(), edited, client, context.sites.serviceBase, context.prompter,
+        [&sent](const alerts::ServiceRequest& request) {
+            QJsonArray fields;
+            for (const auto& [key, value] : request.fields)
+                fields.append(key + u'=' + value);
+            sent.append(QJsonObject{{QStringLiteral("path"), request.path},
+                                    {QStringLiteral("fields"), fields}});
+        });
+    return {{QStringLiteral("requests"), sent},
+            {QStringLiteral("status"), status},
+            {QStringLiteral("message"), alerts::savedMessage()}};
 }
 
 } // namespace cli
