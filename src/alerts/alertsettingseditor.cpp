@@ -153,6 +153,11 @@ QString noSelectionMessage()
     return QStringLiteral("请选择要删除的股票");
 }
 
+QString settingsUnreadableMessage()
+{
+    return QStringLiteral("读取股价提示设置失败，设置文件已损坏或正被占用!");
+}
+
 QString leaveUnsavedQuestion()
 {
     return QStringLiteral(" 确实不要保存所作的修改吗？");

@@ -89,6 +89,8 @@ private:
 };
 
 QString noSelectionMessage();
+// The settings database could not be read when the window was to open.
+QString settingsUnreadableMessage();
 // The question before the window is left without saving.
 QString leaveUnsavedQuestion();
 

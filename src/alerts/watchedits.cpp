@@ -61,13 +61,22 @@ QString lookupFailedMessage()
     return QStringLiteral("获取股票信息失败，请检查网络!");
 }
 
-QString lookupWatchName(net::HttpClient& client, const QString& quoteSite, const QString& code,
-                        app::Prompter& prompter)
+LookedUpStock lookupWatchStock(net::HttpClient& client, const QString& quoteSite,
+                               const QString& code, app::Prompter& prompter)
 {
     const quotes::QuoteRow row = quotes::loadQuoteRow(
         client, quoteSite, code, [&prompter] { prompter.error(lookupFailedMessage()); });
     // A name without the figures after it would add a stock the list cannot show.
-    return row.has(5) ? row.field(3) : QString();
+    if (!row.has(5))
+        return {};
+    return {row.field(3), QStringLiteral("最新价:") + row.field(4) + QStringLiteral("元"),
+            quotes::directionOf(row.field(5))};
+}
+
+QString lookupWatchName(net::HttpClient& client, const QString& quoteSite, const QString& code,
+                        app::Prompter& prompter)
+{
+    return lookupWatchStock(client, quoteSite, code, prompter).name;
 }
 
 QString alreadyWatchedMessage()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "quotes/direction.h"
 #include "store/watchlist.h"
 
 #include <QString>
@@ -36,9 +37,18 @@ QString alreadyWatchedMessage();
 QString unknownCodeMessage();
 QString lookupFailedMessage();
 
+// What the settings window shows of a code it looked up.
+struct LookedUpStock {
+    QString name;      // empty when the feed does not know the code
+    QString priceText; // "最新价:" + latest price + "元"
+    quotes::Direction direction = quotes::Direction::Up;
+};
+
 // The name a code gets in the stock list: field 3 of its quote row, when the row reached the
 // change percent (field 5); empty when the feed does not know the code. A failed fetch shows
 // "获取股票信息失败，请检查网络!" and ends with a silent abort.
+LookedUpStock lookupWatchStock(net::HttpClient& client, const QString& quoteSite,
+                               const QString& code, app::Prompter& prompter);
 QString lookupWatchName(net::HttpClient& client, const QString& quoteSite, const QString& code,
                         app::Prompter& prompter);
 

@@ -20,9 +20,9 @@ bool codeKeyAccepted(QChar key)
     return isAsciiDigit(key) || key.unicode() == backspace;
 }
 
-bool codeTextAcceptable(const QString& text)
+bool codeTextAcceptable(const QString& text, int maxLength)
 {
-    return text.size() <= stockCodeLength && std::all_of(text.begin(), text.end(), isAsciiDigit);
+    return text.size() <= maxLength && std::all_of(text.begin(), text.end(), isAsciiDigit);
 }
 
 } // namespace app

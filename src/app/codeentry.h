@@ -12,8 +12,10 @@ constexpr int stockCodeLength = 6;
 // and blank included, is dropped.
 bool codeKeyAccepted(QChar key);
 
+// The phone number box of the phone window takes eleven digits the same way.
+constexpr int phoneNumberLength = 11;
 // Whether text may stand in the code box, however it got there (typed or pasted): digits only,
-// at most six. Pasted text with anything else in it is refused whole.
-bool codeTextAcceptable(const QString& text);
+// at most maxLength. Pasted text with anything else in it is refused whole.
+bool codeTextAcceptable(const QString& text, int maxLength = stockCodeLength);
 
 } // namespace app

@@ -70,6 +70,13 @@ bool MainTimers::fire(MainTimer id)
     return net::runGuarded(work);
 }
 
+void MainTimers::start(MainTimer id)
+{
+    Slot& slot = m_slots[indexOf(id)];
+    if (!slot.held)
+        slot.timer.start();
+}
+
 void MainTimers::hold(MainTimer id)
 {
     Slot& slot = m_slots[indexOf(id)];

@@ -37,7 +37,8 @@ public:
     QTimer& timer(MainTimer id);
     const QTimer& timer(MainTimer id) const;
     bool isActive(MainTimer id) const { return timer(id).isActive(); }
-    void start(MainTimer id) { timer(id).start(); }
+    // A held timer is not started.
+    void start(MainTimer id);
     void stop(MainTimer id) { timer(id).stop(); }
 
     // Stopped until release(), also when a tick that was under way when it was held ends (the

@@ -6,9 +6,9 @@ namespace ui {
 
 QValidator::State CodeValidator::validate(QString& input, int&) const
 {
-    if (!app::codeTextAcceptable(input))
+    if (!app::codeTextAcceptable(input, m_length))
         return Invalid;
-    return input.size() == app::stockCodeLength ? Acceptable : Intermediate;
+    return input.size() == m_length ? Acceptable : Intermediate;
 }
 
 } // namespace ui

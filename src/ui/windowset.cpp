@@ -1,9 +1,20 @@
 #include "ui/windowset.h"
 
+#include "net/guard.h"
+#include "ui/main/mainstatusbar.h"
+#include "ui/main/toolbarstrip.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QToolButton>
+
 namespace ui {
 
 WindowSet::WindowSet(const Services& services, bool showAtCreation)
-    : splash(showAtCreation), mainWindow(services, splash, showAtCreation)
+    : splash(showAtCreation), mainWindow(services, splash, showAtCreation),
+      alertSettings(services, mainWindow.localAlerts()),
+      phone(services, mainWindow.localAlerts().database()),
+      ticker(services, [this] { return mainWindow.localAlerts().watchList().watchCodes; })
 {
     wire();
 }
@@ -13,8 +24,56 @@ void WindowSet::wire()
     // The ticker is made after the main window's first show; the index pages reach it from then
     // on.
     QObject::connect(&mainWindow, &TForm1::indicesRead, &ticker, &TForm15::showIndices);
+    // The tool bar button and the tray item both switch the ticker; the item's mark follows
+    // whether it is shown, whichever of the two switched it.
+    QAction* tickerItem = mainWindow.trayMenu().action(QStringLiteral("N13"));
+    const auto toggleTicker = [this] { net::runGuarded([this] { ticker.toggle(); }); };
+    QObject::connect(mainWindow.toolBar().button(QStringLiteral("ToolButton12")),
+                     &QToolButton::clicked, &ticker, toggleTicker);
+    QObject::connect(tickerItem, &QAction::triggered, &ticker, toggleTicker);
+    QObject::connect(&ticker, &TForm15::shownChanged, tickerItem, &QAction::setChecked);
     QObject::connect(&mainWindow, &TForm1::alertRaised, &mainWindow,
                      [this](const alerts::AlertEvent& event) { showAlert(event); });
+    wireAlertSettings();
+}
+
+// While the settings window is open the engine and the news timer rest, the ticker stops and the
+// main window takes no input; a save hands its results to the status bar and the ticker.
+void WindowSet::wireAlertSettings()
+{
+    const auto open = [this] { net::runGuarded([this] { alertSettings.openSettings(); }); };
+    QObject::connect(mainWindow.toolBar().button(QStringLiteral("ToolButton5")), &QToolButton::clicked,
+                     &alertSettings, open);
+    QObject::connect(mainWindow.trayMenu().action(QStringLiteral("N17")), &QAction::triggered,
+                     &alertSettings, open);
+    QObject::connect(&alertSettings, &TForm3::opening, &mainWindow, [this] {
+        mainWindow.timers().hold(app::MainTimer::Timer4);
+        mainWindow.timers().hold(app::MainTimer::Timer5);
+        ticker.pauseTicking();
+        mainWindow.setEnabled(false);
+    });
+    QObject::connect(&alertSettings, &TForm3::saved, &mainWindow, [this](const QString& status, int count) {
+        mainWindow.statusBar().panel(1).setText(status);
+        ticker.rebuildRows(count);
+        endAlertSettings();
+    });
+    QObject::connect(&alertSettings, &TForm3::left, &mainWindow, [this] {
+        ticker.resumeTicking();
+        endAlertSettings();
+    });
+    QObject::connect(&alertSettings, &TForm3::phoneWindowRequested, &phone, [this] {
+        alertSettings.setEnabled(false);
+        phone.openFor(alertSettings.phoneOnRecord(), alertSettings.shownNumber());
+    });
+    QObject::connect(&phone, &TForm4::registered, &alertSettings, &TForm3::numberRegistered);
+    QObject::connect(&phone, &TForm4::closed, &alertSettings, [this] { alertSettings.setEnabled(true); });
+}
+
+void WindowSet::endAlertSettings()
+{
+    mainWindow.setEnabled(true);
+    mainWindow.timers().release(app::MainTimer::Timer4);
+    mainWindow.timers().release(app::MainTimer::Timer5);
 }
 
 void WindowSet::showAlert(const alerts::AlertEvent& event)

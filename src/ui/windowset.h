@@ -57,6 +57,8 @@ struct WindowSet final {
 private:
     // How the windows reach each other, all in one place.
     void wire();
+    void wireAlertSettings();
+    void endAlertSettings();
     void showAlert(const alerts::AlertEvent& event);
 };
 

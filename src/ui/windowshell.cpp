@@ -32,4 +32,11 @@ void showInCorner(QWidget& window)
         window.move(app::inBottomRightCorner(screen->availableGeometry(), window.frameGeometry().size()));
 }
 
+void centreOnScreen(QWidget& window)
+{
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (screen)
+        window.move(app::centredOn(screen->geometry(), window.size()));
+}
+
 } // namespace ui

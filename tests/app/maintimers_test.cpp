@@ -178,6 +178,7 @@ TEST(MainTimersTest, HeldTimerStaysOffAfterTheTickUnderWayAndStartsOnRelease)
     EXPECT_FALSE(timers.isActive(MainTimer::Timer4));
 
     timers.fire(MainTimer::Timer4);
+    timers.start(MainTimer::Timer4); // a failure path turning its timer back on
     EXPECT_EQ(runs, 1);
     EXPECT_FALSE(timers.isActive(MainTimer::Timer4));
 

@@ -37,6 +37,9 @@ public:
     // The records of the index page, each introduced by its name.
     void setIndexRecords(const QString& records) { m_indexRecords = records; }
 
+    // The server itself, for the own service's paths a test adds.
+    testsupport::HttpFixture& http() { return *m_http; }
+
     int quoteRequests(const QString& code) const;
     int indexRequests() const;
 

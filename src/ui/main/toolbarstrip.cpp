@@ -72,6 +72,11 @@ void ToolBarStrip::addCodeEntry(int left)
             [this] { emit lookupClicked(m_codeBox->text()); });
 }
 
+QToolButton* ToolBarStrip::button(const QString& objectName) const
+{
+    return findChild<QToolButton*>(objectName, Qt::FindDirectChildrenOnly);
+}
+
 void ToolBarStrip::showCode(const QString& code)
 {
     m_codeBox->setText(code);

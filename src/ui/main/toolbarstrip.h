@@ -20,6 +20,9 @@ public:
 
     QLineEdit& codeBox() { return *m_codeBox; }
     QToolButton& lookupButton() { return *m_lookupButton; }
+    // One of the eight buttons by its object name (ToolButton5, ToolButton12 …); null when there
+    // is none.
+    QToolButton* button(const QString& objectName) const;
 
     void showCode(const QString& code);
     void focusCodeBox();
