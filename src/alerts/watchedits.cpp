@@ -1,6 +1,7 @@
 #include "alerts/watchedits.h"
 
 #include "app/prompter.h"
+#include "net/silentabort.h"
 #include "quotes/quoterow.h"
 
 #include <QStringList>
@@ -64,11 +65,15 @@ QString lookupFailedMessage()
 LookedUpStock lookupWatchStock(net::HttpClient& client, const QString& quoteSite,
                                const QString& code, app::Prompter& prompter)
 {
-    const quotes::QuoteRow row = quotes::loadQuoteRow(
-        client, quoteSite, code, [&prompter] { prompter.error(lookupFailedMessage()); });
-    // A name without the figures after it would add a stock the list cannot show.
-    if (!row.has(5))
+    const auto failed = [&prompter] { prompter.error(lookupFailedMessage()); };
+    const quotes::QuoteRow row = quotes::loadQuoteRow(client, quoteSite, code, failed);
+    if (row.field(3).isEmpty())
         return {};
+    // A name without the figures after it is a reply cut short: the lookup failed.
+    if (!row.has(5)) {
+        failed();
+        net::abortSilently();
+    }
     return {row.field(3), QStringLiteral("最新价:") + row.field(4) + QStringLiteral("元"),
             quotes::directionOf(row.field(5))};
 }

@@ -44,9 +44,9 @@ struct LookedUpStock {
     quotes::Direction direction = quotes::Direction::Up;
 };
 
-// The name a code gets in the stock list: field 3 of its quote row, when the row reached the
-// change percent (field 5); empty when the feed does not know the code. A failed fetch shows
-// "获取股票信息失败，请检查网络!" and ends with a silent abort.
+// The name a code gets in the stock list: field 3 of its quote row; empty when the feed does not
+// know the code. A failed fetch, or a row that ends between the name and the change percent
+// (field 5), shows "获取股票信息失败，请检查网络!" and ends with a silent abort.
 LookedUpStock lookupWatchStock(net::HttpClient& client, const QString& quoteSite,
                                const QString& code, app::Prompter& prompter);
 QString lookupWatchName(net::HttpClient& client, const QString& quoteSite, const QString& code,

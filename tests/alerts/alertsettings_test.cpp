@@ -458,4 +458,53 @@ TEST_F(ServiceFixture, TickWhoseQuotesArriveAfterAReloadRaisesNothing)
     ASSERT_EQ(raised.size(), 1u);
 }
 
+// --- The settings window's lookup -----------------------------------------------------------
+
+struct LookupCase {
+    const char* name;
+    QByteArray reply; // nothing: the feed is down
+    QString stockName;
+    QString priceText;
+    quotes::Direction direction;
+    bool fails;
+};
+
+class LookupTest : public ::testing::TestWithParam<LookupCase> {};
+
+TEST_P(LookupTest, NamePriceOrTheFailure)
+{
+    const LookupCase& c = GetParam();
+    testsupport::HttpFixture feed;
+    if (!c.reply.isEmpty())
+        feed.serveBytes(QStringLiteral("/EM_Quote2007/optional.aspx"), c.reply, "text/html; charset=utf-8");
+    else
+        feed.serveStatus(QStringLiteral("/EM_Quote2007/optional.aspx"), 503);
+    net::HttpClient client(QStringLiteral("IdHTTP1"));
+    testsupport::RecordingPrompter prompter;
+    if (c.fails) {
+        EXPECT_THROW(alerts::lookupWatchStock(client, feed.base(), QStringLiteral("600036"), prompter),
+                     net::SilentAbort);
+        EXPECT_EQ(prompter.errors, QStringList{QStringLiteral("获取股票信息失败，请检查网络!")});
+        return;
+    }
+    const alerts::LookedUpStock found = alerts::lookupWatchStock(client, feed.base(), QStringLiteral("600036"), prompter);
+    EXPECT_EQ(found.name, c.stockName);
+    EXPECT_EQ(found.priceText, c.priceText);
+    EXPECT_EQ(found.direction, c.direction);
+    EXPECT_TRUE(prompter.errors.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Replies, LookupTest,
+    ::testing::Values(
+        LookupCase{"falling", "var q=\"1,600036,招商银行,12.34,-1.25%,-0.16,\";", "招商银行", "最新价:12.34元",
+                   quotes::Direction::Down, false},
+        LookupCase{"unchanged", "var q=\"1,600036,招商银行,12.34,0,0,\";", "招商银行", "最新价:12.34元",
+                   quotes::Direction::Up, false},
+        LookupCase{"unknownCode", "var q=\"\";", "", "", quotes::Direction::Up, false},
+        // The name came but the record ends before the change percent: no half-known stock.
+        LookupCase{"cutAfterTheName", "var q=\"1,600036,招商银行,12.34", "", "", quotes::Direction::Up, true},
+        LookupCase{"feedDown", "", "", "", quotes::Direction::Up, true}),
+    testsupport::CaseName());
+
 } // namespace
