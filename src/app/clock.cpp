@@ -8,6 +8,10 @@ QDateTime Clock::now() const
 {
     if (m_frozen)
         return *m_frozen;
+    if (m_speed != 1.0) {
+        const qint64 real = m_realStart.msecsTo(QDateTime::currentDateTime());
+        return m_speedStart.addMSecs(qint64(double(real) * m_speed) + m_offsetMsecs);
+    }
     return QDateTime::currentDateTime().addMSecs(m_offsetMsecs);
 }
 
@@ -15,12 +19,32 @@ void Clock::freezeAt(const QDateTime& instant)
 {
     m_frozen = instant;
     m_offsetMsecs = 0;
+    m_speed = 1.0;
 }
 
 void Clock::startAt(const QDateTime& instant)
 {
     m_frozen.reset();
+    m_speed = 1.0;
     m_offsetMsecs = QDateTime::currentDateTime().msecsTo(instant);
+}
+
+void Clock::startAt(const QDateTime& instant, double speed)
+{
+    if (!(speed > 0) || speed == 1.0) {
+        startAt(instant);
+        return;
+    }
+    m_frozen.reset();
+    m_speed = speed;
+    m_offsetMsecs = 0;
+    m_realStart = QDateTime::currentDateTime();
+    m_speedStart = instant;
+}
+
+double Clock::speed() const
+{
+    return m_frozen ? 0.0 : m_speed;
 }
 
 void Clock::advance(qint64 msecs)
@@ -35,6 +59,7 @@ void Clock::reset()
 {
     m_frozen.reset();
     m_offsetMsecs = 0;
+    m_speed = 1.0;
 }
 
 QString weekdayName(const Clock& clock)

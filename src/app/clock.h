@@ -18,6 +18,11 @@ public:
     void freezeAt(const QDateTime& instant);
     // Lets the clock run on from the given instant.
     void startAt(const QDateTime& instant);
+    // Lets the clock run on from the given instant, `speed` times as fast as the system clock
+    // (a simulated trading day watched in minutes). A speed of 1 is startAt(instant).
+    void startAt(const QDateTime& instant, double speed);
+    // How many times as fast as the system clock this clock runs: 0 when frozen.
+    double speed() const;
     void advance(qint64 msecs);
     // Back to the system clock.
     void reset();
@@ -25,6 +30,10 @@ public:
 private:
     std::optional<QDateTime> m_frozen;
     qint64 m_offsetMsecs = 0;
+    // A faster clock: m_speed times the system time since m_realStart, from m_speedStart.
+    double m_speed = 1.0;
+    QDateTime m_realStart;
+    QDateTime m_speedStart;
 };
 
 // The clock fields of the last decodeNow call.
