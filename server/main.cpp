@@ -3,7 +3,9 @@
 #include "app/clock.h"
 #include "market/stockcatalog.h"
 #include "service/admincommand.h"
+#include "service/fieldrules.h"
 #include "service/lantuoserver.h"
+#include "service/webhooksender.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -49,7 +51,8 @@ QString helpText()
 {
     return QStringLiteral(
         "Usage: lantuo-server [--port N] [--bind ADDRESS] [--data DIR] [--seed N] [--market]\n"
-        "                     [--at \"yyyy-MM-dd HH:mm:ss\"] [--frozen]\n"
+        "                     [--at \"yyyy-MM-dd HH:mm:ss\"] [--frozen | --speed N]\n"
+        "                     [--quote-site URL] [--webhook URL]\n"
         "       lantuo-server admin --data DIR COMMAND ...\n"
         "\n"
         "The own web service of the lantuo client (every serviceBase path), persisted in\n"
@@ -62,11 +65,28 @@ QString helpText()
         "  --market       also serve the simulated outside sites (quote feed, index page)\n"
         "  --at TIME      run the server's clock from this local time (faketime works too)\n"
         "  --frozen       with --at: the clock stands still\n"
+        "  --speed N      the clock runs N times as fast (from --at, else from now), so a simulated\n"
+        "                 trading day can be watched in minutes; N may be a fraction\n"
+        "  --quote-site URL\n"
+        "                 quotes for the phone alerts from this quote feed (scheme and host, the\n"
+        "                 client's quoteSite), fetched asynchronously with a 4 s time-out; without\n"
+        "                 it they come from the simulated market (--market), and without either no\n"
+        "                 phone alerts are evaluated\n"
+        "  --webhook URL  also post every phone message as JSON {phone, stock, kind, text, time}\n"
+        "                 to this http(s) address, one at a time in outbox order; a message counts\n"
+        "                 as delivered on a 2xx answer, else it is posted again after 1, 2, 4 … s\n"
+        "                 (at most 30 s apart); a restarted server resumes what is undelivered\n"
         "  --list-stocks  print the simulated market's stocks, \"CODE NAME\" a line, and end\n"
         "  --help         this text\n"
         "\n"
         "Prints \"lantuo-server listening on http://ADDRESS:PORT\" when ready; SIGTERM or SIGINT\n"
         "stops it cleanly.\n"
+        "\n"
+        "Phone alerts: every 5 s of server time each registered phone whose delivery is on (ycf=1)\n"
+        "is evaluated from its stored copy with the client's alert engine: the opening, midday and\n"
+        "closing broadcasts, the limit, rise/fall, big trade and big order alerts, and the reports\n"
+        "every 10/20/30/60 trading minutes. Each message goes into the outbox of the data file (see\n"
+        "admin outbox) and, with --webhook, to the webhook. A new number gets an invitation.\n"
         "\n"
         "Every simulated trading day has a busy spell around 10:30: a stock runs to each limit, two\n"
         "more move beyond 5 % either way, trades of 1000 lots and orders of 10000 lots appear.\n\n")
@@ -84,8 +104,11 @@ int runServer(QCoreApplication& application, app::Clock& clock)
     const QCommandLineOption at(QStringLiteral("at"), QString(), QStringLiteral("TIME"));
     const QCommandLineOption frozen(QStringLiteral("frozen"));
     const QCommandLineOption listStocks(QStringLiteral("list-stocks"));
+    const QCommandLineOption speed(QStringLiteral("speed"), QString(), QStringLiteral("N"));
+    const QCommandLineOption quoteSite(QStringLiteral("quote-site"), QString(), QStringLiteral("URL"));
+    const QCommandLineOption webhook(QStringLiteral("webhook"), QString(), QStringLiteral("URL"));
     const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
-    parser.addOptions({port, bind, data, seed, market, at, frozen, listStocks, help});
+    parser.addOptions({port, bind, data, seed, market, at, frozen, listStocks, speed, quoteSite, webhook, help});
     if (!parser.parse(application.arguments()) || !parser.positionalArguments().isEmpty()) {
         std::fprintf(stderr, "lantuo-server: %s\n\n%s", qPrintable(parser.errorText()), qPrintable(helpText()));
         return 2;
@@ -116,13 +139,39 @@ int runServer(QCoreApplication& application, app::Clock& clock)
     options.dataDir = parser.isSet(data)
         ? parser.value(data)
         : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (parser.isSet(quoteSite)) {
+        options.quoteSite = parser.value(quoteSite);
+        if (!service::FieldRules::isSafeAddress(options.quoteSite)) {
+            std::fprintf(stderr, "lantuo-server: --quote-site wants an http or https address\n");
+            return 2;
+        }
+    }
+    if (parser.isSet(webhook)) {
+        options.webhook = parser.value(webhook);
+        if (!service::WebhookSender::isUsableAddress(options.webhook)) {
+            std::fprintf(stderr, "lantuo-server: --webhook wants an http or https address\n");
+            return 2;
+        }
+    }
+    double speedValue = 1.0;
+    if (parser.isSet(speed)) {
+        bool speedOk = false;
+        speedValue = parser.value(speed).toDouble(&speedOk);
+        if (!speedOk || !(speedValue > 0) || speedValue > 100000 || parser.isSet(frozen)) {
+            std::fprintf(stderr, "lantuo-server: --speed wants a number above 0 (and no --frozen)\n");
+            return 2;
+        }
+    }
+    QDateTime start = QDateTime::currentDateTime();
     if (parser.isSet(at)) {
-        const QDateTime start = QDateTime::fromString(parser.value(at), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        start = QDateTime::fromString(parser.value(at), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
         if (!start.isValid()) {
             std::fprintf(stderr, "lantuo-server: --at wants \"yyyy-MM-dd HH:mm:ss\"\n");
             return 2;
         }
-        parser.isSet(frozen) ? clock.freezeAt(start) : clock.startAt(start);
+        parser.isSet(frozen) ? clock.freezeAt(start) : clock.startAt(start, speedValue);
+    } else if (speedValue != 1.0) {
+        clock.startAt(start, speedValue);
     }
 
     if (!quitOnSignals(application)) {

@@ -196,6 +196,32 @@ int show(const Context& c)
     return 0;
 }
 
+// One line per message: time, phone, stock ("-" for none), kind, delivered or waiting, text.
+int outbox(const Context& c)
+{
+    const QString phone = c.parser.value(QStringLiteral("phone"));
+    if (!phone.isEmpty() && !FieldRules::isPhoneNumber(phone))
+        return refuse(c, QStringLiteral("--phone wants an 11-digit number"));
+    QString since;
+    if (c.parser.isSet(QStringLiteral("since"))) {
+        const QDateTime at = QDateTime::fromString(c.parser.value(QStringLiteral("since")),
+                                                   QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        if (!at.isValid())
+            return refuse(c, QStringLiteral("--since wants \"yyyy-MM-dd HH:mm:ss\""));
+        since = outboxTime(at);
+    }
+    for (const OutboxEntry& e : c.store.outbox(phone, since)) {
+        const QString state = e.deliveredAt.isEmpty()
+            ? QStringLiteral("waiting(%1)").arg(e.attempts)
+            : QStringLiteral("delivered");
+        print(c.out, QStringLiteral("%1 %2 %3 %4 %5 %6")
+                         .arg(e.createdAt, e.message.phone,
+                              e.message.stock.isEmpty() ? QStringLiteral("-") : e.message.stock,
+                              e.message.kind, state, e.message.text));
+    }
+    return 0;
+}
+
 const std::map<QString, std::function<int(const Context&)>>& commands()
 {
     static const std::map<QString, std::function<int(const Context&)>> all = {
@@ -203,7 +229,7 @@ const std::map<QString, std::function<int(const Context&)>>& commands()
         {QStringLiteral("pick"), pick},       {QStringLiteral("notice"), notice},
         {QStringLiteral("channel-add"), channelAdd},
         {QStringLiteral("channel-clear"), channelClear},
-        {QStringLiteral("show"), show},
+        {QStringLiteral("show"), show},       {QStringLiteral("outbox"), outbox},
     };
     return all;
 }
@@ -225,6 +251,9 @@ QString AdminCommand::usage()
         "      --group G --level L      (category \"0\": a category whose key is --group)\n"
         "  lantuo-server admin --data DIR channel-clear\n"
         "  lantuo-server admin --data DIR show [--sn PHONE]\n"
+        "  lantuo-server admin --data DIR outbox [--phone N] [--since \"yyyy-MM-dd HH:mm:ss\"]\n"
+        "      the messages for the phones, oldest first, one a line: time, phone, stock (- for\n"
+        "      none), kind, delivered or waiting(attempts), text\n"
         "Texts are UTF-8 on the command line; they may not contain < > or the reply marks\n"
         "&1 &2 &3 &4 $a0-$a4 ***.\n");
 }
@@ -235,7 +264,7 @@ int AdminCommand::run(const QStringList& arguments, const app::Clock& clock, FIL
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const char* name : {"data", "start", "run", "page", "notice-url", "text", "title", "extra3",
                              "extra4", "code", "name", "date", "time", "html-file", "caption",
-                             "address", "category", "group", "level", "sn"}) {
+                             "address", "category", "group", "level", "sn", "phone", "since"}) {
         parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
     }
     parser.addPositionalArgument(QStringLiteral("command"), QString());

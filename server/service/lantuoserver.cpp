@@ -4,7 +4,10 @@
 #include "market/marketmodel.h"
 #include "market/marketsite.h"
 #include "service/defaultcontent.h"
+#include "service/fieldrules.h"
 #include "service/ownservice.h"
+#include "service/phonealerts.h"
+#include "service/quotesource.h"
 #include "service/presence.h"
 #include "service/servicepage.h"
 #include "service/servicestore.h"
@@ -19,8 +22,11 @@ LantuoServer::LantuoServer(Options options, const app::Clock& clock)
 
 LantuoServer::~LantuoServer()
 {
-    // The host goes first, so no request reaches a part that is already gone.
+    // The host goes first, so no request reaches a part that is already gone; then the phone
+    // alerts and the webhook, which write the store.
     m_host.reset();
+    m_phoneAlerts.reset();
+    m_webhook.reset();
 }
 
 QString LantuoServer::baseUrl() const
@@ -48,6 +54,32 @@ bool LantuoServer::start()
         return false;
     }
 
+    if (!m_options.webhook.isEmpty()) {
+        if (!WebhookSender::isUsableAddress(m_options.webhook)) {
+            m_error = QStringLiteral("the webhook must be an http or https address");
+            return false;
+        }
+        m_webhook = std::make_unique<WebhookSender>(*m_store, m_clock, QUrl(m_options.webhook),
+                                                    m_options.webhookOptions);
+    }
+    std::unique_ptr<QuoteSource> quotes;
+    if (!m_options.quoteSite.isEmpty()) {
+        if (!FieldRules::isSafeAddress(m_options.quoteSite)) {
+            m_error = QStringLiteral("the quote site must be an http or https address");
+            return false;
+        }
+        quotes = std::make_unique<SiteQuoteSource>(m_options.quoteSite, m_options.quoteTimeoutMsecs);
+    } else if (m_options.market) {
+        quotes = std::make_unique<MarketQuoteSource>(*m_market);
+    }
+    if (quotes) {
+        m_phoneAlerts = std::make_unique<PhoneAlerts>(*m_store, m_clock, std::move(quotes));
+        m_phoneAlerts->setMessagesListener([this] {
+            if (m_webhook)
+                m_webhook->wake();
+        });
+    }
+
     m_host = std::make_unique<web::HttpHost>();
     m_port = m_host->listenOn(m_options.address, m_options.port);
     if (m_port == 0) {
@@ -57,6 +89,14 @@ bool LantuoServer::start()
         return false;
     }
     m_service = std::make_unique<OwnService>(*m_store, *m_presence, *m_market, m_clock, baseUrl());
+    m_service->setListener({[this](const QString& sn) {
+                                if (m_phoneAlerts)
+                                    m_phoneAlerts->copyChanged(sn);
+                            },
+                            [this] {
+                                if (m_webhook)
+                                    m_webhook->wake();
+                            }});
     m_service->registerOn(*m_host);
     if (m_options.market) {
         m_site = std::make_unique<market::MarketSite>(*m_market);
@@ -66,6 +106,10 @@ bool LantuoServer::start()
     m_host->setFallback([](const QHttpServerRequest&) {
         return ServicePage::error(404, QStringLiteral("没有这个页面"));
     });
+    if (m_phoneAlerts && m_options.phoneTicks)
+        m_phoneAlerts->start();
+    if (m_webhook)
+        m_webhook->wake(); // what a previous run left undelivered
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "service/webhooksender.h"
+
 #include <QHostAddress>
 #include <QString>
 
@@ -18,7 +20,10 @@ class HttpHost;
 
 namespace service {
 
+using WebhookOptions = WebhookSender::Options;
+
 class OwnService;
+class PhoneAlerts;
 class Presence;
 class ServiceStore;
 
@@ -32,6 +37,17 @@ public:
         QString dataDir;
         quint64 seed = 1;
         bool market = false;
+        // Quotes of the phone alerts from this quote feed (scheme and host, the client's
+        // quoteSite); empty: from the market model in-process when market is on, else no phone
+        // alerts are evaluated.
+        QString quoteSite;
+        int quoteTimeoutMsecs = 4000;
+        // Every outbox message is also posted here (http or https); empty: none.
+        QString webhook;
+        WebhookOptions webhookOptions;
+        // Rounds of the phone alerts every 5 s of server time; off, they run only when asked
+        // (tests, benchmarks).
+        bool phoneTicks = true;
     };
 
     LantuoServer(Options options, const app::Clock& clock);
@@ -45,6 +61,10 @@ public:
     QString errorText() const { return m_error; }
 
     ServiceStore& store() { return *m_store; }
+    // nullptr without a quote source (neither market nor quoteSite).
+    PhoneAlerts* phoneAlerts() { return m_phoneAlerts.get(); }
+    // nullptr without a webhook.
+    WebhookSender* webhook() { return m_webhook.get(); }
     const market::MarketModel& market() const { return *m_market; }
 
 private:
@@ -56,6 +76,8 @@ private:
     std::unique_ptr<OwnService> m_service;
     std::unique_ptr<market::MarketSite> m_site;
     std::unique_ptr<web::HttpHost> m_host;
+    std::unique_ptr<WebhookSender> m_webhook;
+    std::unique_ptr<PhoneAlerts> m_phoneAlerts;
     quint16 m_port = 0;
     QString m_error;
 };

@@ -1,5 +1,6 @@
 #include "service/ownservice.h"
 
+#include "alerts/phonemessages.h"
 #include "app/clock.h"
 #include "market/marketmodel.h"
 #include "service/browserpages.h"
@@ -288,14 +289,24 @@ QHttpServerResponse OwnService::registerPhone(const FormBody& form)
     const QString sn = phoneOf(form, &refusal);
     if (sn.isEmpty())
         return refusal;
-    switch (m_store.registerPhone(sn, m_clock.now())) {
+    const alerts::PhoneMessage invitation = alerts::invitationMessage(sn);
+    switch (m_store.registerPhone(sn, m_clock.now(),
+                                  OutboxMessage{sn, invitation.stock, invitation.kind, invitation.text})) {
     case Outcome::Done:
+        if (m_listener.outboxFilled)
+            m_listener.outboxFilled();
         return ServicePage::data(QStringLiteral("手机号码保存成功"));
     case Outcome::Known:
         return ServicePage::data(QStringLiteral("该手机号码已存在"));
     default:
         return storeFailure();
     }
+}
+
+void OwnService::copyWritten(const QString& sn, ServiceStore::Outcome outcome)
+{
+    if (outcome == Outcome::Done && m_listener.copyChanged)
+        m_listener.copyChanged(sn);
 }
 
 QHttpServerResponse OwnService::remoteSwitch(const FormBody& form)
@@ -309,7 +320,9 @@ QHttpServerResponse OwnService::remoteSwitch(const FormBody& form)
     const QString ycf = form.value(QStringLiteral("ycf"));
     if (ycf != QLatin1String("0") && ycf != QLatin1String("1"))
         return invalid(QStringLiteral("ycf"));
-    return phoneWriteReply(m_store.setRemote(sn, ycf == QLatin1String("1")),
+    const Outcome outcome = m_store.setRemote(sn, ycf == QLatin1String("1"));
+    copyWritten(sn, outcome);
+    return phoneWriteReply(outcome,
                            ycf == QLatin1String("1") ? QStringLiteral("已开启手机提示")
                                                      : QStringLiteral("已关闭手机提示"));
 }
@@ -320,7 +333,9 @@ QHttpServerResponse OwnService::clearWave(const FormBody& form, int wave)
     const QString sn = phoneOf(form, &refusal);
     if (sn.isEmpty())
         return refusal;
-    return phoneWriteReply(m_store.clearWave(sn, wave), QStringLiteral("已清除"));
+    const Outcome outcome = m_store.clearWave(sn, wave);
+    copyWritten(sn, outcome);
+    return phoneWriteReply(outcome, QStringLiteral("已清除"));
 }
 
 QHttpServerResponse OwnService::addWatchStock(const FormBody& form, int wave)
@@ -350,6 +365,7 @@ QHttpServerResponse OwnService::addWatchStock(const FormBody& form, int wave)
         stock.minutes = form.value(QStringLiteral("sjjg"));
     }
     const Outcome outcome = m_store.addWatchStock(sn, wave, stock);
+    copyWritten(sn, outcome);
     if (outcome == Outcome::Full)
         return ServicePage::error(409, QStringLiteral("该号码的股票数量已达上限"));
     return phoneWriteReply(outcome, QStringLiteral("已保存"));

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "service/servicestore.h"
+
 #include <QHttpServerRequest>
 #include <QHttpServerResponse>
 #include <QString>
+
+#include <functional>
 
 namespace app {
 class Clock;
@@ -18,7 +22,6 @@ namespace service {
 
 class FormBody;
 class Presence;
-class ServiceStore;
 
 // The system's own web service: every path the client asks of serviceBase. Data replies are GBK
 // pages in the service envelope; posts are GBK forms. Every input is checked before anything is
@@ -28,6 +31,14 @@ public:
     OwnService(ServiceStore& store, Presence& presence, const market::MarketModel& market,
                const app::Clock& clock, QString ownBase);
     Q_DISABLE_COPY_MOVE(OwnService)
+
+    // What the phone delivery needs to hear of: a phone's copy or switch changed; messages were
+    // put into the outbox.
+    struct Listener {
+        std::function<void(const QString& sn)> copyChanged;
+        std::function<void()> outboxFilled;
+    };
+    void setListener(Listener listener) { m_listener = std::move(listener); }
 
     void registerOn(web::HttpHost& host);
     // Counts the request towards the online users (called for every request).
@@ -50,6 +61,7 @@ private:
     QHttpServerResponse remoteSwitch(const FormBody& form);
     QHttpServerResponse clearWave(const FormBody& form, int wave);
     QHttpServerResponse addWatchStock(const FormBody& form, int wave);
+    void copyWritten(const QString& sn, ServiceStore::Outcome outcome);
     QHttpServerResponse recommendationList();
     QHttpServerResponse recommend(const FormBody& form, const QHttpServerRequest& request);
     QHttpServerResponse recommendationPage();
@@ -59,6 +71,7 @@ private:
     const market::MarketModel& m_market;
     const app::Clock& m_clock;
     QString m_ownBase;
+    Listener m_listener;
 };
 
 } // namespace service

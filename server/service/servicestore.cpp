@@ -1,6 +1,8 @@
 #include "service/servicestore.h"
 
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QSqlError>
 #include <QVariant>
 
@@ -34,7 +36,17 @@ const char* const kSchema[] = {
     " address TEXT NOT NULL, category TEXT NOT NULL, grp TEXT NOT NULL, level TEXT NOT NULL)",
 };
 
-constexpr int kSchemaVersion = 1;
+// Version 2 adds the outbox to a version 1 file.
+const char* const kSchemaVersion2[] = {
+    "CREATE TABLE outbox (id INTEGER PRIMARY KEY AUTOINCREMENT, phone TEXT NOT NULL,"
+    " stock TEXT NOT NULL, kind TEXT NOT NULL, text TEXT NOT NULL, created_at TEXT NOT NULL,"
+    " delivered_at TEXT, attempts INTEGER NOT NULL DEFAULT 0, next_attempt_at TEXT)",
+    // The waiting messages without a scan of the delivered ones; no more indexes, so that the
+    // rounds' inserts stay cheap.
+    "CREATE INDEX outbox_waiting ON outbox (id) WHERE delivered_at IS NULL",
+};
+
+constexpr int kSchemaVersion = 2;
 
 // A null QString would be bound as SQL NULL; an empty text is what is meant.
 QVariant bound(const QString& value)
@@ -47,12 +59,22 @@ QVariant bound(int value)
     return value;
 }
 
+QVariant bound(qint64 value)
+{
+    return value;
+}
+
 QString text(const QSqlQuery& query, int column)
 {
     return query.value(column).toString();
 }
 
 } // namespace
+
+QString outboxTime(const QDateTime& at)
+{
+    return at.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
 
 ServiceStore::ServiceStore(const QString& folder)
     : m_connection(QStringLiteral("lantuo-server-store-%1").arg(++g_connectionCount))
@@ -105,21 +127,34 @@ bool ServiceStore::createSchema()
         runConstant(QStringLiteral("ROLLBACK"));
         return false;
     }
-    if (version.value(0).toInt() >= kSchemaVersion)
+    const int found = version.value(0).toInt();
+    if (found >= kSchemaVersion)
         return runConstant(QStringLiteral("COMMIT"));
-    for (const char* statement : kSchema) {
-        if (!runConstant(QString::fromLatin1(statement))) {
-            runConstant(QStringLiteral("ROLLBACK"));
-            return false;
+    const auto runAll = [this](const auto& statements) {
+        for (const char* statement : statements) {
+            if (!runConstant(QString::fromLatin1(statement)))
+                return false;
         }
-    }
-    if (!runConstant(QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion))
+        return true;
+    };
+    if ((found < 1 && !runAll(kSchema)) || (found < 2 && !runAll(kSchemaVersion2))
+        || !runConstant(QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion))
         || !runConstant(QStringLiteral("COMMIT"))) {
         runConstant(QStringLiteral("ROLLBACK"));
         return false;
     }
-    m_new = true;
+    m_new = found < 1;
     return true;
+}
+
+bool ServiceStore::inTransaction(const std::function<bool()>& work)
+{
+    if (!runConstant(QStringLiteral("BEGIN IMMEDIATE")))
+        return false;
+    if (work() && runConstant(QStringLiteral("COMMIT")))
+        return true;
+    runConstant(QStringLiteral("ROLLBACK"));
+    return false;
 }
 
 bool ServiceStore::runConstant(const QString& sql)
@@ -290,16 +325,22 @@ bool ServiceStore::phoneKnown(const QString& sn, bool& failed)
     return known;
 }
 
-ServiceStore::Outcome ServiceStore::registerPhone(const QString& sn, const QDateTime& at)
+ServiceStore::Outcome ServiceStore::registerPhone(const QString& sn, const QDateTime& at,
+                                                  const std::optional<OutboxMessage>& invitation)
 {
-    QSqlQuery& query = prepared(QStringLiteral(
-        "INSERT INTO phones (sn, remote_on, registered_at) VALUES (?, 0, ?)"
-        " ON CONFLICT(sn) DO NOTHING"));
-    query.bindValue(0, bound(sn));
-    query.bindValue(1, bound(at.toString(Qt::ISODate)));
-    if (!run(query))
-        return Outcome::Failed;
-    return query.numRowsAffected() == 1 ? Outcome::Done : Outcome::Known;
+    Outcome outcome = Outcome::Failed;
+    const bool done = inTransaction([&] {
+        QSqlQuery& query = prepared(QStringLiteral(
+            "INSERT INTO phones (sn, remote_on, registered_at) VALUES (?, 0, ?)"
+            " ON CONFLICT(sn) DO NOTHING"));
+        query.bindValue(0, bound(sn));
+        query.bindValue(1, bound(at.toString(Qt::ISODate)));
+        if (!run(query))
+            return false;
+        outcome = query.numRowsAffected() == 1 ? Outcome::Done : Outcome::Known;
+        return outcome == Outcome::Known || !invitation || insertOutbox(*invitation, outboxTime(at));
+    });
+    return done ? outcome : Outcome::Failed;
 }
 
 ServiceStore::Outcome ServiceStore::setRemote(const QString& sn, bool on)
@@ -387,6 +428,120 @@ std::optional<WatchCopy> ServiceStore::watchCopy(const QString& sn)
     copy.wave2 = waveRows(sn, 2);
     copy.wave3 = waveRows(sn, 3);
     return copy;
+}
+
+std::optional<std::vector<PhoneCopy>> ServiceStore::remoteCopies(const QStringList& only)
+{
+    // The numbers asked for travel as one JSON array, so any number of them is one statement.
+    QSqlQuery& query = prepared(only.isEmpty()
+        ? QStringLiteral(
+              "SELECT p.sn, w.wave, w.code, w.name, w.flags, w.big_trade, w.big_order, w.rise_fall,"
+              " w.minutes FROM phones p LEFT JOIN watch_rows w ON w.sn = p.sn"
+              " WHERE p.remote_on = 1 ORDER BY p.sn, w.id")
+        : QStringLiteral(
+              "SELECT p.sn, w.wave, w.code, w.name, w.flags, w.big_trade, w.big_order, w.rise_fall,"
+              " w.minutes FROM phones p LEFT JOIN watch_rows w ON w.sn = p.sn"
+              " WHERE p.remote_on = 1 AND p.sn IN (SELECT value FROM json_each(?)) ORDER BY p.sn, w.id"));
+    if (!only.isEmpty())
+        query.bindValue(0, QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(only)).toJson(QJsonDocument::Compact)));
+    if (!run(query))
+        return std::nullopt;
+    std::vector<PhoneCopy> copies;
+    while (query.next()) {
+        const QString sn = text(query, 0);
+        if (copies.empty() || copies.back().sn != sn)
+            copies.push_back({sn, WatchCopy{true, {}, {}, {}}});
+        if (query.value(1).isNull())
+            continue; // a phone without rows
+        WatchCopy& copy = copies.back().copy;
+        std::vector<WatchStock>* waves[] = {&copy.wave1, &copy.wave2, &copy.wave3};
+        const int wave = query.value(1).toInt();
+        if (wave < 1 || wave > 3)
+            continue;
+        waves[wave - 1]->push_back({text(query, 2), text(query, 3), text(query, 4), text(query, 5),
+                                    text(query, 6), text(query, 7), text(query, 8)});
+    }
+    query.finish();
+    return copies;
+}
+
+bool ServiceStore::insertOutbox(const OutboxMessage& message, const QString& at)
+{
+    QSqlQuery& insert = prepared(QStringLiteral(
+        "INSERT INTO outbox (phone, stock, kind, text, created_at, attempts) VALUES (?, ?, ?, ?, ?, 0)"));
+    insert.bindValue(0, bound(message.phone));
+    insert.bindValue(1, bound(message.stock));
+    insert.bindValue(2, bound(message.kind));
+    insert.bindValue(3, bound(message.text));
+    insert.bindValue(4, bound(at));
+    return run(insert);
+}
+
+bool ServiceStore::addOutbox(const std::vector<OutboxMessage>& messages, const QDateTime& at)
+{
+    if (messages.empty())
+        return true;
+    const QString time = outboxTime(at);
+    return inTransaction([&] {
+        for (const OutboxMessage& message : messages) {
+            if (!insertOutbox(message, time))
+                return false;
+        }
+        return true;
+    });
+}
+
+std::vector<OutboxEntry> ServiceStore::outboxRows(QSqlQuery& query)
+{
+    std::vector<OutboxEntry> entries;
+    if (run(query)) {
+        while (query.next()) {
+            entries.push_back({query.value(0).toLongLong(),
+                               {text(query, 1), text(query, 2), text(query, 3), text(query, 4)},
+                               text(query, 5), text(query, 6), query.value(7).toInt(), text(query, 8)});
+        }
+    }
+    query.finish();
+    return entries;
+}
+
+std::vector<OutboxEntry> ServiceStore::outbox(const QString& phone, const QString& since)
+{
+    QSqlQuery& query = prepared(QStringLiteral(
+        "SELECT id, phone, stock, kind, text, created_at, delivered_at, attempts, next_attempt_at"
+        " FROM outbox WHERE (? = '' OR phone = ?) AND created_at >= ? ORDER BY id"));
+    query.bindValue(0, bound(phone));
+    query.bindValue(1, bound(phone));
+    query.bindValue(2, bound(since));
+    return outboxRows(query);
+}
+
+std::vector<OutboxEntry> ServiceStore::undelivered(int limit)
+{
+    QSqlQuery& query = prepared(QStringLiteral(
+        "SELECT id, phone, stock, kind, text, created_at, delivered_at, attempts, next_attempt_at"
+        " FROM outbox WHERE delivered_at IS NULL ORDER BY id LIMIT ?"));
+    query.bindValue(0, bound(limit));
+    return outboxRows(query);
+}
+
+bool ServiceStore::markDelivered(qint64 id, const QDateTime& at)
+{
+    QSqlQuery& query = prepared(QStringLiteral(
+        "UPDATE outbox SET delivered_at = ?, attempts = attempts + 1, next_attempt_at = NULL"
+        " WHERE id = ?"));
+    query.bindValue(0, bound(outboxTime(at)));
+    query.bindValue(1, bound(id));
+    return run(query);
+}
+
+bool ServiceStore::noteFailedAttempt(qint64 id, const QDateTime& next)
+{
+    QSqlQuery& query = prepared(QStringLiteral(
+        "UPDATE outbox SET attempts = attempts + 1, next_attempt_at = ? WHERE id = ?"));
+    query.bindValue(0, bound(outboxTime(next)));
+    query.bindValue(1, bound(id));
+    return run(query);
 }
 
 ServiceStore::Outcome ServiceStore::addRecommendation(const Recommendation& recommendation,

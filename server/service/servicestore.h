@@ -5,7 +5,9 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -67,6 +69,33 @@ struct WatchCopy {
     std::vector<WatchStock> wave3;
 };
 
+struct PhoneCopy {
+    QString sn;
+    WatchCopy copy;
+};
+
+// A message for a phone, as it goes into the outbox.
+struct OutboxMessage {
+    QString phone;
+    QString stock; // empty for a message about no stock (the invitation)
+    QString kind;
+    QString text;
+};
+
+// A message in the outbox. Times are the server clock's, "yyyy-MM-dd HH:mm:ss"; deliveredAt is
+// empty while the message waits.
+struct OutboxEntry {
+    qint64 id = 0;
+    OutboxMessage message;
+    QString createdAt;
+    QString deliveredAt;
+    int attempts = 0;
+    QString nextAttemptAt;
+};
+
+// The time format of the outbox columns; text order is time order.
+QString outboxTime(const QDateTime& at);
+
 // The service's SQLite file, "lantuo-server.sqlite" in the data folder. One named connection,
 // every statement prepared with bound values, every write committed at once (WAL journal), the
 // schema created inside one transaction. Two processes may share the file: the running server
@@ -76,7 +105,9 @@ struct WatchCopy {
 // picks(id, code, name, pick_date, pick_time); phones(sn, remote_on, registered_at);
 // watch_rows(id, sn, wave, code, name, flags, big_trade, big_order, rise_fall, minutes);
 // recommendations(id, ip, day, code, name, reason, posted_at);
-// channels(id, caption, address, category, grp, level).
+// channels(id, caption, address, category, grp, level);
+// outbox(id, phone, stock, kind, text, created_at, delivered_at, attempts, next_attempt_at) —
+// schema version 2, added to a version 1 file when it is opened.
 class ServiceStore final {
 public:
     static constexpr int kMaxRowsPerWave = 500;
@@ -109,11 +140,27 @@ public:
     std::vector<StockPick> latestPicks(int limit);
     bool addPick(const StockPick& pick);
 
-    Outcome registerPhone(const QString& sn, const QDateTime& at);
+    // With an invitation: put into the outbox in the same transaction when the number is new.
+    Outcome registerPhone(const QString& sn, const QDateTime& at,
+                          const std::optional<OutboxMessage>& invitation = std::nullopt);
     Outcome setRemote(const QString& sn, bool on);
     Outcome clearWave(const QString& sn, int wave);
     Outcome addWatchStock(const QString& sn, int wave, const WatchStock& stock);
     std::optional<WatchCopy> watchCopy(const QString& sn);
+    // Every phone whose delivery is on (or those of them in `only`), with its copy, in one
+    // query; ordered by number, each wave's rows in the order they were added. nullopt when the
+    // query failed.
+    std::optional<std::vector<PhoneCopy>> remoteCopies(const QStringList& only = {});
+
+    // All messages in one transaction: all are stored or none.
+    bool addOutbox(const std::vector<OutboxMessage>& messages, const QDateTime& at);
+    // The outbox in order, optionally of one phone and from a time on ("yyyy-MM-dd HH:mm:ss").
+    std::vector<OutboxEntry> outbox(const QString& phone = {}, const QString& since = {});
+    // The oldest messages not yet delivered, oldest first.
+    std::vector<OutboxEntry> undelivered(int limit);
+    bool markDelivered(qint64 id, const QDateTime& at);
+    // A failed delivery: one attempt more, the next one not before `next`.
+    bool noteFailedAttempt(qint64 id, const QDateTime& next);
 
     // At most kRecommendationsPerDay per address and day; the check and the insert are one
     // transaction.
@@ -127,6 +174,9 @@ public:
 private:
     bool openFile(const QString& folder);
     bool createSchema();
+    bool inTransaction(const std::function<bool()>& work);
+    bool insertOutbox(const OutboxMessage& message, const QString& at);
+    std::vector<OutboxEntry> outboxRows(QSqlQuery& query);
     QSqlQuery& prepared(const QString& sql);
     bool run(QSqlQuery& query);
     bool runConstant(const QString& sql);
