@@ -1,5 +1,7 @@
 #include "service/phonewatch.h"
 
+#include "alerts/watchedits.h"
+
 #include <QHash>
 #include <QSet>
 
@@ -18,18 +20,22 @@ store::WatchList watchListOf(const WatchCopy& copy)
 
     store::WatchList watch;
     QSet<QString> watched;
+    // A stock only the first or third wave holds raises no events: the new-stock defaults.
     const auto add = [&](const WatchStock& stock, bool eventsOn) {
         watched.insert(stock.code);
-        watch.watchBroadcast << (broadcast.contains(stock.code) ? QStringLiteral("1") : QStringLiteral("0"));
-        watch.watchCodes << stock.code;
-        watch.watchNames << stock.name;
-        watch.watchFlags << (eventsOn ? stock.flags : QStringLiteral("0000"));
-        watch.watchBigTrade << (eventsOn ? stock.bigTrade : QStringLiteral("4"));
-        watch.watchBigOrder << (eventsOn ? stock.bigOrder : QStringLiteral("4"));
-        watch.watchRiseFall << (eventsOn ? stock.riseFall : QStringLiteral("9"));
+        alerts::appendStock(watch, stock.code, stock.name);
+        watch.watchBroadcast.last() = broadcast.contains(stock.code) ? QStringLiteral("1") : QStringLiteral("0");
+        if (eventsOn) {
+            watch.watchFlags.last() = stock.flags;
+            watch.watchBigTrade.last() = stock.bigTrade;
+            watch.watchBigOrder.last() = stock.bigOrder;
+            watch.watchRiseFall.last() = stock.riseFall;
+        }
         const auto minutes = reportMinutes.constFind(stock.code);
-        watch.watchReport << (minutes != reportMinutes.cend() ? QStringLiteral("1") : QStringLiteral("0"));
-        watch.watchReportMinutes << (minutes != reportMinutes.cend() ? *minutes : QStringLiteral("0"));
+        if (minutes != reportMinutes.cend()) {
+            watch.watchReport.last() = QStringLiteral("1");
+            watch.watchReportMinutes.last() = *minutes;
+        }
     };
     for (const WatchStock& stock : copy.wave2)
         add(stock, true);

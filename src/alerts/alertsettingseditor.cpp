@@ -145,7 +145,7 @@ QString AlertSettingsEditor::shownNumber() const
 
 EditedSettings AlertSettingsEditor::edited() const
 {
-    return {m_watch, m_localAlerts, m_remoteAlerts && phoneOnRecord(), m_number};
+    return {m_watch, m_localAlerts, remoteAlerts(), m_number};
 }
 
 QString noSelectionMessage()

@@ -70,10 +70,10 @@ public:
     void numberRegistered(const QString& number) { m_number = number; }
 
     bool localAlerts() const { return m_localAlerts; }
-    bool remoteAlerts() const { return m_remoteAlerts; }
+    // Phone delivery is on only with a number on record.
+    bool remoteAlerts() const { return m_remoteAlerts && phoneOnRecord(); }
     void setLocalAlerts(bool on) { m_localAlerts = on; }
-    // Phone delivery can only be switched on with a number on record.
-    void setRemoteAlerts(bool on) { m_remoteAlerts = on && phoneOnRecord(); }
+    void setRemoteAlerts(bool on) { m_remoteAlerts = on; }
 
     // What the save writes.
     EditedSettings edited() const;

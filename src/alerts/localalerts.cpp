@@ -40,7 +40,7 @@ void LocalAlerts::tick(const QDateTime& now, net::HttpClient& client, const QStr
     quotes::AlertQuoteTable table;
     const int loadsBefore = m_loads;
     for (const QString& code : plan.codes)
-        quotes::gestockgj(client, quoteSite, code, table, handlers.fetchFailed);
+        quotes::gestockgj(client, quoteSite, code, table);
     // A save reloaded the list while the quotes were on their way: the plan's stocks are no
     // longer the list's, so this tick has nothing to say.
     if (m_loads != loadsBefore)

@@ -20,8 +20,6 @@ struct TickHandlers {
     // The quote panel's timer: false on Saturday and Sunday, true again on the first weekday.
     std::function<void(bool running)> quoteTimer;
     std::function<void(const AlertEvent& event)> raise;
-    // A quote fetch failed (the engine's timer is turned back on there).
-    std::function<void()> fetchFailed;
 };
 
 // The alerts of this computer: the settings database, the watch list and switches loaded from it

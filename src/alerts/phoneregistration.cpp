@@ -1,12 +1,11 @@
 #include "alerts/phoneregistration.h"
 
+#include "app/codeentry.h"
 #include "app/prompter.h"
 #include "net/httpclient.h"
 #include "net/loader.h"
 #include "net/pagetext.h"
 #include "store/settingsdatabase.h"
-
-#include <algorithm>
 
 namespace alerts {
 
@@ -17,9 +16,7 @@ QString placeholderPhoneNumber()
 
 std::optional<QString> phoneNumberRefusal(const QString& number)
 {
-    const bool digits = std::all_of(number.begin(), number.end(),
-                                    [](QChar c) { return c >= u'0' && c <= u'9'; });
-    if (number.size() == 11 && digits)
+    if (number.size() == app::phoneNumberLength && app::codeTextAcceptable(number, app::phoneNumberLength))
         return std::nullopt;
     return QStringLiteral("必须输入11位手机号码!");
 }

@@ -191,7 +191,7 @@ bool tickOnce(alerts::LocalAlerts& engine, const QDateTime& now, net::HttpClient
               const QString& quoteSite, const std::function<void(const alerts::AlertEvent&)>& raise)
 {
     try {
-        engine.tick(now, client, quoteSite, {{}, raise, {}});
+        engine.tick(now, client, quoteSite, {{}, raise});
         return true;
     } catch (const net::SilentAbort&) {
         return false;

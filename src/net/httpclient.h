@@ -44,6 +44,8 @@ class HttpClient final : public QObject {
 public:
     static constexpr qint64 defaultMaxReplyBytes = 8 * 1024 * 1024;
     static constexpr int postReadTimeoutMsecs = 30000;
+    // What the main window's page and quote clients (and the ticker's) wait for the next bytes.
+    static constexpr int pageReadTimeoutMsecs = 6000;
 
     explicit HttpClient(QString name, QObject* parent = nullptr);
     ~HttpClient() override;

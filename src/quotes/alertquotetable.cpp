@@ -35,12 +35,10 @@ bool AlertQuoteTable::append(const QuoteRow& row)
 }
 
 void gestockgj(net::HttpClient& client, const QString& quoteSite, const QString& code,
-               AlertQuoteTable& table, const std::function<void()>& onFailure)
+               AlertQuoteTable& table)
 {
-    if (table.append(loadQuoteRow(client, quoteSite, code, onFailure)))
+    if (table.append(loadQuoteRow(client, quoteSite, code)))
         return;
-    if (onFailure)
-        onFailure();
     net::abortSilently();
 }
 

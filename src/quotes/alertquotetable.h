@@ -5,7 +5,6 @@
 #include <QStringList>
 
 #include <array>
-#include <functional>
 
 namespace quotes {
 
@@ -36,10 +35,10 @@ private:
     std::array<QStringList, columnCount> m_columns;
 };
 
-// gestockgj: one stock's row fetched with the client and appended. A failed fetch runs onFailure
-// and ends the chain with a silent abort; so does a record short of field 18, which would leave
-// the table's rows out of step with the stocks asked for.
+// gestockgj: one stock's row fetched with the client and appended. A failed fetch ends the chain
+// with a silent abort (the engine's timer wrapper turns its timer back on); so does a record
+// short of field 18, which would leave the table's rows out of step with the stocks asked for.
 void gestockgj(net::HttpClient& client, const QString& quoteSite, const QString& code,
-               AlertQuoteTable& table, const std::function<void()>& onFailure);
+               AlertQuoteTable& table);
 
 } // namespace quotes

@@ -3,7 +3,6 @@
 #include "app/clock.h"
 #include "app/dashboardload.h"
 #include "app/lifecycle.h"
-#include "app/placement.h"
 #include "app/rememberedstate.h"
 #include "app/servicestatus.h"
 #include "app/shelltexts.h"
@@ -37,9 +36,7 @@
 
 #include <QCloseEvent>
 #include <QCursor>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QWindowStateChangeEvent>
 
 namespace ui {
@@ -47,9 +44,6 @@ namespace ui {
 namespace {
 
 using app::MainTimer;
-
-// Read time-out of the quote, holdings and forum clients once the window has been shown.
-constexpr int readTimeoutMsecs = 6000;
 
 QString systemDirOf(const Services& services)
 {
@@ -147,7 +141,7 @@ void TForm1::buildTray()
 void TForm1::buildFirstShow()
 {
     app::StepSequence& steps = m_show.firstShow();
-    steps.append(QStringLiteral("centre"), [this] { centreOnScreen(); });
+    steps.append(QStringLiteral("centre"), [this] { centreOnScreen(*this); });
     steps.append(QStringLiteral("forumGrid"), [this] { m_forumBox->resetGrid(); });
     steps.append(QStringLiteral("createbase"),
                  [this] { m_statusBar->panel(1).setText(m_alerts.createbase()); });
@@ -158,9 +152,9 @@ void TForm1::buildFirstShow()
         app::yzgp(m_clients.idHttpgj, m_sites.quoteSite, m_state.currentCode, m_state, m_prompter);
     });
     steps.append(QStringLiteral("readTimeouts"), [this] {
-        m_clients.idHttp1.setReadTimeout(readTimeoutMsecs);
-        m_clients.idHttp2.setReadTimeout(readTimeoutMsecs);
-        m_clients.idHttp5.setReadTimeout(readTimeoutMsecs);
+        m_clients.idHttp1.setReadTimeout(net::HttpClient::pageReadTimeoutMsecs);
+        m_clients.idHttp2.setReadTimeout(net::HttpClient::pageReadTimeoutMsecs);
+        m_clients.idHttp5.setReadTimeout(net::HttpClient::pageReadTimeoutMsecs);
     });
     steps.append(QStringLiteral("todayCaption"), [this] {
         m_playerArea->showToday(app::todayCaption(m_clock));
@@ -285,14 +279,7 @@ void TForm1::Timer4Timer()
         running ? m_timers.start(MainTimer::Timer1) : m_timers.stop(MainTimer::Timer1);
     };
     handlers.raise = [this](const alerts::AlertEvent& event) { emit alertRaised(event); };
-    handlers.fetchFailed = [this] { m_timers.start(MainTimer::Timer4); };
     m_alerts.tick(m_clock.now(), m_clients.idHttpgj, m_sites.quoteSite, handlers);
-}
-
-void TForm1::centreOnScreen()
-{
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(app::centredOn(screen->geometry(), size()));
 }
 
 void TForm1::showEvent(QShowEvent* event)
@@ -350,7 +337,7 @@ void TForm1::N1Click()
     m_state.inTray = false;
     if (windowType() == Qt::Tool)
         setWindowFlags(m_normalFlags);
-    centreOnScreen();
+    centreOnScreen(*this);
     show();
     raise();
     activateWindow();

@@ -107,7 +107,6 @@ private:
     void Image17Click(const QString& code);
     void Timer4Timer();
 
-    void centreOnScreen();
     void windowmin();
     void onTrayActivated(QSystemTrayIcon::ActivationReason reason);
     void N1Click();

@@ -1,6 +1,5 @@
 #include "ui/splashwindow.h"
 
-#include "app/placement.h"
 #include "app/shelltexts.h"
 #include "ui/artwork.h"
 #include "ui/fonts.h"
@@ -8,9 +7,7 @@
 #include "ui/windowshell.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 
 namespace ui {
 
@@ -61,8 +58,7 @@ TForm12::TForm12(bool showAtCreation, QWidget* parent)
     m_updated = centredLine(*bevel, app::splashUpdated(), updatedTop, 14);
     m_version = centredLine(*bevel, app::splashVersion(), versionTop, 16);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(app::centredOn(screen->geometry(), size()));
+    centreOnScreen(*this);
     if (showAtCreation)
         show();
 }

@@ -30,8 +30,6 @@ constexpr int topFromScreenEdge = 30;
 constexpr int cellHeight = 18;
 constexpr int captionHeight = 16;
 constexpr int tickIntervalMsecs = 1000;
-// The read time-out of the main window's quote clients.
-constexpr int readTimeoutMsecs = 6000;
 
 struct CellPlace {
     int left;
@@ -114,7 +112,7 @@ TForm15::TForm15(const Services& services, WatchedCodes watchedCodes, QWidget* p
     m_shenzhen = makeIndexRow({"Label16", "Label17", "Label18", "Label19"}, 42);
     moveToRightEdge();
 
-    m_client.setReadTimeout(readTimeoutMsecs);
+    m_client.setReadTimeout(net::HttpClient::pageReadTimeoutMsecs);
     m_timer1.setObjectName(QStringLiteral("Timer1"));
     m_timer1.setInterval(tickIntervalMsecs);
     connect(&m_timer1, &QTimer::timeout, this, &TForm15::tick);
@@ -182,7 +180,7 @@ void TForm15::showIndexCells(const IndexCells& cells, const quotes::IndexDisplay
 void TForm15::toggle()
 {
     if (isVisible()) {
-        stopTicking();
+        pauseTicking();
         hide();
         emit shownChanged(false);
         return;
@@ -200,11 +198,6 @@ void TForm15::rebuildRows(int count)
     startTicking();
 }
 
-void TForm15::pauseTicking()
-{
-    stopTicking();
-}
-
 void TForm15::resumeTicking()
 {
     if (isVisible())
@@ -217,7 +210,7 @@ void TForm15::startTicking()
     m_timer1.start();
 }
 
-void TForm15::stopTicking()
+void TForm15::pauseTicking()
 {
     m_ticking = false;
     m_timer1.stop();

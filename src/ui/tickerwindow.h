@@ -91,7 +91,6 @@ private:
     void makeRows(int count, quotes::RowsMadeBy madeBy);
     void discardRows();
     void startTicking();
-    void stopTicking();
     void Timer1Timer();
     void getgj(const QString& code, int row);
     void showStockRow(const StockRow& labels, const quotes::TickerStockRow& cells);

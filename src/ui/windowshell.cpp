@@ -34,8 +34,7 @@ void showInCorner(QWidget& window)
 
 void centreOnScreen(QWidget& window)
 {
-    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    if (screen)
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
         window.move(app::centredOn(screen->geometry(), window.size()));
 }
 

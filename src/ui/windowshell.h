@@ -12,7 +12,7 @@ void makePopup(QWidget& window);
 // Shows the window, without taking the focus, in the bottom-right corner of the work area of
 // its screen.
 void showInCorner(QWidget& window);
-// Moves the window to the centre of its screen (windows the user opens).
+// Moves the window to the centre of the primary screen (windows the user opens, the splash).
 void centreOnScreen(QWidget& window);
 
 } // namespace ui

@@ -10,6 +10,7 @@
 #include "store/settingsdatabase.h"
 #include "support/httpfixture.h"
 #include "support/namedcase.h"
+#include "support/phoneservice.h"
 #include "support/rawfile.h"
 #include "support/recorders.h"
 
@@ -256,9 +257,8 @@ class ServiceFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        for (const char* path : {"/gpaddsj.asp", "/gpycf.asp", "/gpdel1.asp", "/gpadd1.asp",
-                                 "/gpdel2.asp", "/gpadd2.asp", "/gpdel3.asp", "/gpadd3.asp"})
-            http.serve(QString::fromLatin1(path),
+        for (const QString& path : testsupport::phoneServicePaths())
+            http.serve(path,
                        [this](const QHttpServerRequest&, QHttpServerResponder& responder) {
                            ++served;
                            if (failFrom > 0 && served >= failFrom) {
@@ -449,12 +449,12 @@ TEST_F(ServiceFixture, TickWhoseQuotesArriveAfterAReloadRaisesNothing)
                });
     std::vector<alerts::AlertEvent> raised;
     alerts.tick(QDateTime(QDate(2026, 12, 10), QTime(10, 0)), client, http.base(),
-                {{}, [&](const alerts::AlertEvent& e) { raised.push_back(e); }, {}});
+                {{}, [&](const alerts::AlertEvent& e) { raised.push_back(e); }});
     EXPECT_TRUE(raised.empty());
     EXPECT_EQ(alerts.state().riseFallCooldown, QStringList{"-1"});
 
     alerts.tick(QDateTime(QDate(2026, 12, 10), QTime(10, 0, 5)), client, http.base(),
-                {{}, [&](const alerts::AlertEvent& e) { raised.push_back(e); }, {}});
+                {{}, [&](const alerts::AlertEvent& e) { raised.push_back(e); }});
     ASSERT_EQ(raised.size(), 1u);
 }
 

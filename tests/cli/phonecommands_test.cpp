@@ -2,6 +2,8 @@
 // against a service in the test process.
 #include "clifixture.h"
 
+#include "support/phoneservice.h"
+
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
 #include <QJsonArray>
@@ -19,9 +21,8 @@ protected:
     {
         feedRows.insert(QStringLiteral("000001"), "000001,平安银行,10.00,0.50%,0.05,9.99,10,10.00,20,"
                                                   "1000,100.0,9.90,x,10.10,9.80,10,5,");
-        for (const char* path : {"/gpaddsj.asp", "/gpycf.asp", "/gpdel1.asp", "/gpadd1.asp",
-                                 "/gpdel2.asp", "/gpadd2.asp", "/gpdel3.asp", "/gpadd3.asp"})
-            server.serve(QString::fromLatin1(path),
+        for (const QString& path : testsupport::phoneServicePaths())
+            server.serve(path,
                          [this](const QHttpServerRequest& request, QHttpServerResponder& responder) {
                              if (failing) {
                                  responder.write(QHttpServerResponder::StatusCode::ServiceUnavailable);

@@ -6,6 +6,7 @@
 #include "alerts/localalerts.h"
 #include "alerts/watchedits.h"
 #include "store/settingsdatabase.h"
+#include "support/phoneservice.h"
 #include "ui/main/mainstatusbar.h"
 #include "ui/main/toolbarstrip.h"
 #include "ui/windowset.h"
@@ -41,10 +42,9 @@ protected:
     void SetUp() override
     {
         objects.market.setQuote(QStringLiteral("600519"), risingRow);
-        for (const char* path : {"/gpaddsj.asp", "/gpycf.asp", "/gpdel1.asp", "/gpadd1.asp",
-                                 "/gpdel2.asp", "/gpadd2.asp", "/gpdel3.asp", "/gpadd3.asp"})
+        for (const QString& path : testsupport::phoneServicePaths())
             objects.market.http().serve(
-                QString::fromLatin1(path), [this](const QHttpServerRequest& request, QHttpServerResponder& responder) {
+                path, [this](const QHttpServerRequest& request, QHttpServerResponder& responder) {
                     servicePaths << request.url().path();
                     if (serviceDown)
                         responder.write(QHttpServerResponder::StatusCode::InternalServerError);
