@@ -196,7 +196,7 @@ bool PhoneAlerts::runRound(std::function<void(const Round&)> done)
         }
     };
     // Outside the sessions the alert pass raises nothing and changes nothing: no quotes needed.
-    const bool trading = app::inAlertSession(now.time());
+    const bool trading = app::inAlertSession(app::dayTimeOf(now));
     for (Phone& phone : m_phones) {
         PhoneWork job;
         job.sn = phone.sn;

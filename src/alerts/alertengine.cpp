@@ -176,15 +176,13 @@ private:
     QString m_clock;
 };
 
-TickWork broadcastDue(QTime time, const AlertState& state)
+TickWork broadcastDue(app::DayTime time, const AlertState& state)
 {
-    const int hour = time.hour();
-    const int minute = time.minute();
-    if (hour == 9 && minute >= 28 && minute <= 30 && !state.openBroadcastDone)
+    if (app::inOpeningBroadcastMinutes(time) && !state.openBroadcastDone)
         return TickWork::OpeningBroadcast;
-    if (hour == 11 && minute >= 33 && minute <= 44 && !state.middayBroadcastDone)
+    if (app::inMiddayBroadcastMinutes(time) && !state.middayBroadcastDone)
         return TickWork::MiddayBroadcast;
-    if (hour == 15 && minute >= 3 && minute <= 9 && !state.closeBroadcastDone)
+    if (app::inClosingBroadcastMinutes(time) && !state.closeBroadcastDone)
         return TickWork::ClosingBroadcast;
     return TickWork::AlertPass;
 }
@@ -231,8 +229,9 @@ PlannedTick planTick(const store::WatchList& watch, bool localAlerts, AlertState
     PlannedTick planned{{}, std::move(state)};
     TickPlan& plan = planned.plan;
     AlertState& s = planned.state;
-    startDay(now.date(), s);
-    if (app::isWeekend(now.date())) {
+    const app::ClockFields fields = app::clockFieldsOf(now);
+    startDay(fields.date(), s);
+    if (app::isWeekend(fields.date())) {
         plan.stopQuoteTimer = true;
         s.quoteTimerStopped = true;
         return planned;
@@ -241,7 +240,8 @@ PlannedTick planTick(const store::WatchList& watch, bool localAlerts, AlertState
     if (!localAlerts)
         return planned;
 
-    plan.work = broadcastDue(now.time(), s);
+    plan.trading = app::inAlertSession(fields.time());
+    plan.work = broadcastDue(fields.time(), s);
     markDone(plan.work, s);
     for (int i = 0; i < watch.completeCount(); ++i) {
         if (plan.work != TickWork::AlertPass && watch.watchBroadcast[i] != QLatin1String("1"))
@@ -253,17 +253,18 @@ PlannedTick planTick(const store::WatchList& watch, bool localAlerts, AlertState
 }
 
 EvaluatedTick evaluateTick(const TickPlan& plan, const quotes::AlertQuoteTable& table,
-                           const store::WatchList& watch, AlertState state, const QDateTime& now)
+                           const store::WatchList& watch, AlertState state,
+                           const QDateTime& madeAt)
 {
     EvaluatedTick evaluated{{}, std::move(state), true};
     if (plan.work == TickWork::None)
         return evaluated;
-    const QString clock = now.time().toString(QStringLiteral("HH:mm:ss"));
+    const QString clock = app::dayTimeOf(madeAt).text();
     if (plan.work != TickWork::AlertPass) {
         evaluated.events.push_back(broadcastOf(plan.work, table, clock));
         return evaluated;
     }
-    const bool trading = app::inAlertSession(now.time());
+    const bool trading = plan.trading;
     const int rows = std::min(table.rowCount(), int(plan.stocks.size()));
     try {
         for (int row = 0; row < rows; ++row) {

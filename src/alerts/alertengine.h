@@ -30,6 +30,8 @@ struct TickPlan {
     // The watched stocks to fetch, by their index in the watch list, and their codes.
     std::vector<int> stocks;
     QStringList codes;
+    // Inside a session when the tick began: event alerts may fire.
+    bool trading = false;
     // Saturday and Sunday rest the quote panel's timer; the first weekday tick wakes it.
     bool stopQuoteTimer = false;
     bool startQuoteTimer = false;
@@ -54,9 +56,12 @@ struct EvaluatedTick {
 };
 
 // The events of a planned tick from its table, whose row k is the quote of plan.stocks[k]. A
-// stock without engine state (the watch list changed since the state was made) is skipped.
+// stock without engine state (the watch list changed since the state was made) is skipped. The
+// texts carry the time they are made at, madeAt (after the quotes came in); whether the tick is
+// in a session was decided when it was planned.
 EvaluatedTick evaluateTick(const TickPlan& plan, const quotes::AlertQuoteTable& table,
-                           const store::WatchList& watch, AlertState state, const QDateTime& now);
+                           const store::WatchList& watch, AlertState state,
+                           const QDateTime& madeAt);
 
 // One second of re-arming: every running cool-down counts on, and one past 300 is armed again.
 void rearmOneSecond(AlertState& state);

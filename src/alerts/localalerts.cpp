@@ -1,6 +1,7 @@
 #include "alerts/localalerts.h"
 
 #include "alerts/alertengine.h"
+#include "app/clock.h"
 #include "net/silentabort.h"
 #include "quotes/alertquotetable.h"
 
@@ -26,10 +27,10 @@ void LocalAlerts::sendbase()
     ++m_loads;
 }
 
-void LocalAlerts::tick(const QDateTime& now, net::HttpClient& client, const QString& quoteSite,
+void LocalAlerts::tick(const app::Clock& clock, net::HttpClient& client, const QString& quoteSite,
                        const TickHandlers& handlers)
 {
-    PlannedTick planned = planTick(m_watch, m_phone.localAlerts, m_state, now);
+    PlannedTick planned = planTick(m_watch, m_phone.localAlerts, m_state, clock.now());
     m_state = std::move(planned.state);
     const TickPlan& plan = planned.plan;
     if ((plan.stopQuoteTimer || plan.startQuoteTimer) && handlers.quoteTimer)
@@ -46,7 +47,7 @@ void LocalAlerts::tick(const QDateTime& now, net::HttpClient& client, const QStr
     if (m_loads != loadsBefore)
         return;
 
-    EvaluatedTick evaluated = evaluateTick(plan, table, m_watch, m_state, now);
+    EvaluatedTick evaluated = evaluateTick(plan, table, m_watch, m_state, clock.now());
     m_state = std::move(evaluated.state);
     if (handlers.raise)
         for (const AlertEvent& event : evaluated.events)

@@ -9,6 +9,10 @@
 
 #include <functional>
 
+namespace app {
+class Clock;
+}
+
 namespace net {
 class HttpClient;
 }
@@ -37,9 +41,10 @@ public:
     // stock's alerts armed again. Throws store::SettingsError.
     void sendbase();
 
-    // Timer4: one tick at `now`, its quotes through the client. Ends with a silent abort when a
+    // Timer4: one tick, planned at the clock's time when it begins and its texts made at the
+    // time its quotes are in; the quotes through the client. Ends with a silent abort when a
     // fetch fails, a record is short or a figure is not a number; what it raised before stays.
-    void tick(const QDateTime& now, net::HttpClient& client, const QString& quoteSite,
+    void tick(const app::Clock& clock, net::HttpClient& client, const QString& quoteSite,
               const TickHandlers& handlers);
     // Timer6: one second of re-arming.
     void rearm();

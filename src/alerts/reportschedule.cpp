@@ -9,7 +9,7 @@ namespace alerts {
 
 namespace {
 
-constexpr qint64 kMorningMsecs = 120LL * 60 * 1000;
+constexpr int kMorningSeconds = 120 * 60;
 
 } // namespace
 
@@ -27,29 +27,30 @@ std::optional<int> reportIntervalOf(const QString& minutesText)
     return minutes;
 }
 
-std::optional<qint64> tradingMsecsAt(QTime time)
+std::optional<int> tradingSecondsAt(app::DayTime time)
 {
-    if (!time.isValid() || !app::inAlertSession(time))
-        return std::nullopt;
-    if (time < QTime(11, 30))
-        return QTime(9, 30).msecsTo(time);
-    return kMorningMsecs + QTime(13, 0).msecsTo(time);
+    if (app::inMorningSession(time))
+        return time.secondOfDay() - app::DayTime{9, 30, 0}.secondOfDay();
+    if (app::inAfternoonSession(time))
+        return kMorningSeconds + time.secondOfDay() - app::DayTime{13, 0, 0}.secondOfDay();
+    return std::nullopt;
 }
 
-std::optional<int> reportMarkAt(QTime time, int minutes)
+std::optional<int> reportMarkAt(app::DayTime time, int minutes)
 {
-    const auto msecs = tradingMsecsAt(time);
-    if (!msecs || minutes <= 0)
+    const auto seconds = tradingSecondsAt(time);
+    if (!seconds || minutes <= 0)
         return std::nullopt;
-    return int(*msecs / (qint64(minutes) * 60 * 1000));
+    return *seconds / (minutes * 60);
 }
 
 ReportStep stepReport(const ReportClock& clock, const QDateTime& now, int minutes)
 {
     ReportStep step{false, clock};
-    if (!isReportInterval(minutes) || app::isWeekend(now.date()))
+    const app::ClockFields fields = app::clockFieldsOf(now);
+    if (!isReportInterval(minutes) || app::isWeekend(fields.date()))
         return step;
-    const auto mark = reportMarkAt(now.time(), minutes);
+    const auto mark = reportMarkAt(fields.time(), minutes);
     if (!mark)
         return step;
     if (!clock.day.isValid() || clock.mark < 0) {

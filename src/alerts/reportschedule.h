@@ -8,6 +8,8 @@
 // themselves are outside), so the mark of 120 minutes is crossed once, by the first afternoon
 // tick, and the close at 240 is never a report (the closing broadcast gives that price).
 
+#include "app/clock.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -20,13 +22,13 @@ bool isReportInterval(int minutes);
 // The interval of a stored "sjjg" text, or nullopt when it is not one of 10, 20, 30, 60.
 std::optional<int> reportIntervalOf(const QString& minutesText);
 
-// Trading milliseconds since 9:30:00 at this time of day, or nullopt outside the sessions (the
+// Trading seconds since 9:30:00 at this time of day, or nullopt outside the sessions (the
 // engine's sessions: strictly after 9:30:00 and before 11:30:00, strictly after 13:00:00 and
 // before 15:00:00).
-std::optional<qint64> tradingMsecsAt(QTime time);
+std::optional<int> tradingSecondsAt(app::DayTime time);
 
 // The last mark (k of k·N minutes) reached at this time of day; nullopt outside the sessions.
-std::optional<int> reportMarkAt(QTime time, int minutes);
+std::optional<int> reportMarkAt(app::DayTime time, int minutes);
 
 // Where a reported stock stands: the day and the last mark a tick of that day had passed. A
 // default value knows nothing yet, so its first tick inside a session only takes its bearings:

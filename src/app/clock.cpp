@@ -80,9 +80,28 @@ bool isWeekend(const QDate& day)
     return day.dayOfWeek() >= Qt::Saturday;
 }
 
+DayTime Clock::timeOfDay() const
+{
+    return dayTimeOf(now());
+}
+
+QString DayTime::text() const
+{
+    return QString::asprintf("%02d:%02d:%02d", hour, minute, second);
+}
+
 ClockFields decodeNow(const Clock& clock)
 {
-    const QDateTime instant = clock.now();
+    return clockFieldsOf(clock.now());
+}
+
+DayTime dayTimeOf(const QDateTime& instant)
+{
+    return clockFieldsOf(instant).time();
+}
+
+ClockFields clockFieldsOf(const QDateTime& instant)
+{
     const QDate date = instant.date();
     const QTime time = instant.time();
     return {quint16(date.year()), quint16(date.month()), quint16(date.day()),

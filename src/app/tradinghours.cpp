@@ -1,25 +1,40 @@
 #include "app/tradinghours.h"
 
-#include "app/clock.h"
-
 namespace app {
 
 namespace {
 
-QTime toSecond(QTime time)
+bool within(DayTime time, DayTime first, DayTime last)
 {
-    return QTime(time.hour(), time.minute(), time.second());
+    return time >= first && time <= last;
+}
+
+bool strictlyBetween(DayTime time, DayTime after, DayTime before)
+{
+    return time > after && time < before;
+}
+
+// A gate of the alert engine, which works on weekdays only.
+template <bool (*gate)(DayTime)>
+bool onWeekday(const Clock& clock)
+{
+    const ClockFields fields = decodeNow(clock);
+    return !isWeekend(fields.date()) && gate(fields.time());
+}
+
+bool anyTime(DayTime)
+{
+    return true;
 }
 
 } // namespace
 
-bool inQuotePanelWindow(QTime time)
+bool inQuotePanelWindow(DayTime time)
 {
-    const QTime t = toSecond(time);
-    return t >= QTime(9, 10, 0) && t <= QTime(15, 5, 0);
+    return within(time, {9, 10, 0}, {15, 5, 0});
 }
 
-QuoteTickPlan planQuoteTick(int indexTicks, QTime time, bool haveCode, bool inTray)
+QuoteTickPlan planQuoteTick(int indexTicks, DayTime time, bool haveCode, bool inTray)
 {
     QuoteTickPlan plan;
     plan.indices = indexTicks % 3 == 0;
@@ -27,12 +42,37 @@ QuoteTickPlan planQuoteTick(int indexTicks, QTime time, bool haveCode, bool inTr
     return plan;
 }
 
-bool inAlertSession(QTime time)
+bool inMorningSession(DayTime time)
 {
-    return (time > QTime(9, 30) && time < QTime(11, 30)) || (time > QTime(13, 0) && time < QTime(15, 0));
+    return strictlyBetween(time, {9, 30, 0}, {11, 30, 0});
 }
 
-bool dashboardLoadsQuotesOnce(QTime time)
+bool inAfternoonSession(DayTime time)
+{
+    return strictlyBetween(time, {13, 0, 0}, {15, 0, 0});
+}
+
+bool inAlertSession(DayTime time)
+{
+    return inMorningSession(time) || inAfternoonSession(time);
+}
+
+bool inOpeningBroadcastMinutes(DayTime time)
+{
+    return within(time, {9, 28, 0}, {9, 30, 59});
+}
+
+bool inMiddayBroadcastMinutes(DayTime time)
+{
+    return within(time, {11, 33, 0}, {11, 44, 59});
+}
+
+bool inClosingBroadcastMinutes(DayTime time)
+{
+    return within(time, {15, 3, 0}, {15, 9, 59});
+}
+
+bool dashboardLoadsQuotesOnce(DayTime time)
 {
     return !inQuotePanelWindow(time);
 }
@@ -47,6 +87,19 @@ const std::vector<TradingGate>& tradingGates()
         {"Timer1: quote panel refresh, 9:10:00-15:05:00",
          [](const Clock& clock) { return inQuotePanelWindow(clock.timeOfDay()); }},
         {"Timer1: indices every third tick, at any time", [](const Clock&) { return true; }},
+        {"Timer4: alert engine, not on Saturday or Sunday", &onWeekday<anyTime>},
+        {"Timer4: event alerts, morning session strictly between 9:30:00 and 11:30:00",
+         &onWeekday<inMorningSession>},
+        {"Timer4: event alerts, afternoon session strictly between 13:00:00 and 15:00:00",
+         &onWeekday<inAfternoonSession>},
+        {"Timer4: opening broadcast, 9:28:00-9:30:59, once a day",
+         &onWeekday<inOpeningBroadcastMinutes>},
+        {"Timer4: midday broadcast, 11:33:00-11:44:59, once a day",
+         &onWeekday<inMiddayBroadcastMinutes>},
+        {"Timer4: closing broadcast, 15:03:00-15:09:59, once a day",
+         &onWeekday<inClosingBroadcastMinutes>},
+        {"phone reports (lantuo-server): every 10/20/30/60 trading minutes, inside the sessions",
+         &onWeekday<inAlertSession>},
     };
     return gates;
 }

@@ -187,11 +187,11 @@ QJsonObject eventJson(const alerts::AlertEvent& event, const QDateTime& at)
 }
 
 // One tick; a failed one ends quietly, as in the client. True when it ran to its end.
-bool tickOnce(alerts::LocalAlerts& engine, const QDateTime& now, net::HttpClient& client,
+bool tickOnce(alerts::LocalAlerts& engine, const app::Clock& clock, net::HttpClient& client,
               const QString& quoteSite, const std::function<void(const alerts::AlertEvent&)>& raise)
 {
     try {
-        engine.tick(now, client, quoteSite, {{}, raise});
+        engine.tick(clock, client, quoteSite, {{}, raise});
         return true;
     } catch (const net::SilentAbort&) {
         return false;
@@ -210,7 +210,7 @@ void printLine(const QJsonObject& json)
     net::HttpClient client(QStringLiteral("IdHTTPgj"));
     for (;;) {
         const QDateTime now = context.clock.now();
-        tickOnce(settings.alerts(), now, client, context.sites.quoteSite,
+        tickOnce(settings.alerts(), context.clock, client, context.sites.quoteSite,
                  [&now](const alerts::AlertEvent& event) { printLine(eventJson(event, now)); });
         for (qint64 waited = 0; waited < tickMsecs; waited += 1000) {
             QThread::msleep(1000);
@@ -283,7 +283,7 @@ QJsonObject alertTicks(const QStringList& arguments, CommandContext& context)
     QJsonArray failedTicks;
     for (int tick = 0; tick < ticks; ++tick) {
         const QDateTime now = clock.now();
-        if (!tickOnce(settings.alerts(), now, client, context.sites.quoteSite,
+        if (!tickOnce(settings.alerts(), clock, client, context.sites.quoteSite,
                       [&](const alerts::AlertEvent& event) { events.append(eventJson(event, now)); }))
             failedTicks.append(now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
         // Timer6 re-arms once a second between two ticks.

@@ -279,7 +279,7 @@ void TForm1::Timer4Timer()
         running ? m_timers.start(MainTimer::Timer1) : m_timers.stop(MainTimer::Timer1);
     };
     handlers.raise = [this](const alerts::AlertEvent& event) { emit alertRaised(event); };
-    m_alerts.tick(m_clock.now(), m_clients.idHttpgj, m_sites.quoteSite, handlers);
+    m_alerts.tick(m_clock, m_clients.idHttpgj, m_sites.quoteSite, handlers);
 }
 
 void TForm1::showEvent(QShowEvent* event)

@@ -202,7 +202,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {{PopupKind::Limit, QStringLiteral("注意:招商银行(600036) 股价接近涨停或已涨停"),
                     QStringLiteral("最新价:30.47 涨:0.26元 幅度:9.80% ↑ 成交量:325795手"), Direction::Up}}},
         EventCase{"elevenThirtyIsClosed", "1111", withPercent("9.80%"), QTime(11, 30), {}},
-        EventCase{"oneIsOpenAgainJustAfter", "1000", withPercent("9.80%"), QTime(13, 0, 0, 1),
+        EventCase{"oneIsOpenAgainAtItsNextSecond", "1000", withPercent("9.80%"), QTime(13, 0, 1),
                   {limitUp("9.80%")}},
         EventCase{"oneOClockIsClosed", "1111", withPercent("9.80%"), QTime(13, 0), {}},
         EventCase{"threeIsClosed", "1111", withPercent("9.80%"), QTime(15, 0), {}},
@@ -256,6 +256,57 @@ TEST_F(AlertPassTest, StockWithoutStateIsSkippedAndABadFigureEndsThePass)
     EXPECT_EQ(tick({withPercent("9.80%"), bad, withPercent("9.80%")}).size(), 1u);
     EXPECT_TRUE(completed);
 }
+
+// The sessions are whole seconds: a closed second stays closed to its last millisecond and an
+// open one is open from its first, for every kind of event alert.
+struct SessionSecondCase {
+    const char* name;
+    QTime time;
+    bool open;
+    bool openingBroadcastDone = false;
+};
+
+class SessionSecondTest : public AlertPassTest,
+                          public ::testing::WithParamInterface<SessionSecondCase> {};
+
+TEST_P(SessionSecondTest, EveryKindFiresOnlyInsideTheSessions)
+{
+    const SessionSecondCase& c = GetParam();
+    // One stock for the limit and the rise, one for the trade and the orders (a fired limit
+    // would stop the order alerts).
+    watch = watching({QStringLiteral("1100"), QStringLiteral("0011")});
+    Figures rising = withPercent("9.80%");
+    Figures busy = withBook("23000", "45000");
+    busy.lastLots = QStringLiteral("5000");
+    for (int msec : {0, 999}) {
+        state = {};
+        state.resetStocks(2);
+        state.day = thursday;
+        state.openBroadcastDone = c.openingBroadcastDone;
+        const QTime time = c.time.addMSecs(msec);
+        const auto events = tick({rising, busy}, time);
+        std::vector<PopupKind> kinds;
+        for (const alerts::AlertEvent& event : events)
+            kinds.push_back(popup(event).kind);
+        const std::vector<PopupKind> all = {PopupKind::Limit, PopupKind::RiseFall,
+                                            PopupKind::BigTrade, PopupKind::BigOrder,
+                                            PopupKind::BigOrder};
+        EXPECT_EQ(kinds, c.open ? all : std::vector<PopupKind>{})
+            << time.toString(u"HH:mm:ss.zzz").toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Seconds, SessionSecondTest,
+    ::testing::Values(SessionSecondCase{"nineThirtyAfterTheOpening", QTime(9, 30), false, true},
+                      SessionSecondCase{"nineThirtyOne", QTime(9, 30, 1), true, true},
+                      SessionSecondCase{"lastMorningSecond", QTime(11, 29, 59), true},
+                      SessionSecondCase{"elevenThirty", QTime(11, 30), false},
+                      SessionSecondCase{"one", QTime(13, 0), false},
+                      SessionSecondCase{"oneAndOneSecond", QTime(13, 0, 1), true},
+                      SessionSecondCase{"lastAfternoonSecond", QTime(14, 59, 59), true},
+                      SessionSecondCase{"three", QTime(15, 0), false}),
+    testsupport::CaseName());
 
 struct PlanCase {
     const char* name;

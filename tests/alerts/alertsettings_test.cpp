@@ -4,6 +4,7 @@
 #include "alerts/remotesync.h"
 #include "alerts/settingssave.h"
 #include "alerts/watchedits.h"
+#include "app/clock.h"
 #include "net/httpclient.h"
 #include "net/silentabort.h"
 #include "quotes/quoterow.h"
@@ -448,12 +449,15 @@ TEST_F(ServiceFixture, TickWhoseQuotesArriveAfterAReloadRaisesNothing)
                    responder.write(row.arg(code).toUtf8(), "text/html");
                });
     std::vector<alerts::AlertEvent> raised;
-    alerts.tick(QDateTime(QDate(2026, 12, 10), QTime(10, 0)), client, http.base(),
+    app::Clock clock;
+    clock.freezeAt(QDateTime(QDate(2026, 12, 10), QTime(10, 0)));
+    alerts.tick(clock, client, http.base(),
                 {{}, [&](const alerts::AlertEvent& e) { raised.push_back(e); }});
     EXPECT_TRUE(raised.empty());
     EXPECT_EQ(alerts.state().riseFallCooldown, QStringList{"-1"});
 
-    alerts.tick(QDateTime(QDate(2026, 12, 10), QTime(10, 0, 5)), client, http.base(),
+    clock.advance(5000);
+    alerts.tick(clock, client, http.base(),
                 {{}, [&](const alerts::AlertEvent& e) { raised.push_back(e); }});
     ASSERT_EQ(raised.size(), 1u);
 }

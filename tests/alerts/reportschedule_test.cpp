@@ -89,19 +89,27 @@ TEST(ReportScheduleTest, OnlyTheSettingsWindowsIntervals)
     EXPECT_FALSE(alerts::reportIntervalOf(QString()).has_value());
 }
 
-TEST(ReportScheduleTest, TradingTimeCountsTheMorningThenTheAfternoon)
+// The time of day of a tick that runs the given milliseconds into its second.
+app::DayTime tickAt(int hour, int minute, int second, int msec = 0)
 {
-    EXPECT_FALSE(alerts::tradingMsecsAt(QTime(9, 30)).has_value());
-    EXPECT_EQ(alerts::tradingMsecsAt(QTime(9, 30, 1)), 1000);
-    EXPECT_EQ(alerts::tradingMsecsAt(QTime(11, 29, 59)), (120LL * 60 - 1) * 1000);
-    EXPECT_FALSE(alerts::tradingMsecsAt(QTime(11, 30)).has_value());
-    EXPECT_FALSE(alerts::tradingMsecsAt(QTime(12, 15)).has_value());
-    EXPECT_FALSE(alerts::tradingMsecsAt(QTime(13, 0)).has_value());
-    EXPECT_EQ(alerts::tradingMsecsAt(QTime(13, 0, 1)), (120LL * 60 + 1) * 1000);
-    EXPECT_FALSE(alerts::tradingMsecsAt(QTime(15, 0)).has_value());
-    EXPECT_EQ(alerts::reportMarkAt(QTime(10, 29, 59), 60), 0);
-    EXPECT_EQ(alerts::reportMarkAt(QTime(10, 30), 60), 1);
-    EXPECT_EQ(alerts::reportMarkAt(QTime(13, 0, 5), 30), 4);
+    return app::dayTimeOf(QDateTime(QDate(2026, 12, 10), QTime(hour, minute, second, msec)));
+}
+
+TEST(ReportScheduleTest, TradingTimeCountsTheMorningThenTheAfternoonInWholeSeconds)
+{
+    for (int msec : {0, 999}) {
+        EXPECT_FALSE(alerts::tradingSecondsAt(tickAt(9, 30, 0, msec)).has_value()) << msec;
+        EXPECT_EQ(alerts::tradingSecondsAt(tickAt(9, 30, 1, msec)), 1) << msec;
+        EXPECT_EQ(alerts::tradingSecondsAt(tickAt(11, 29, 59, msec)), 120 * 60 - 1) << msec;
+        EXPECT_FALSE(alerts::tradingSecondsAt(tickAt(11, 30, 0, msec)).has_value()) << msec;
+        EXPECT_FALSE(alerts::tradingSecondsAt(tickAt(12, 15, 0, msec)).has_value()) << msec;
+        EXPECT_FALSE(alerts::tradingSecondsAt(tickAt(13, 0, 0, msec)).has_value()) << msec;
+        EXPECT_EQ(alerts::tradingSecondsAt(tickAt(13, 0, 1, msec)), 120 * 60 + 1) << msec;
+        EXPECT_FALSE(alerts::tradingSecondsAt(tickAt(15, 0, 0, msec)).has_value()) << msec;
+        EXPECT_EQ(alerts::reportMarkAt(tickAt(10, 29, 59, msec), 60), 0) << msec;
+        EXPECT_EQ(alerts::reportMarkAt(tickAt(10, 30, 0, msec), 60), 1) << msec;
+    }
+    EXPECT_EQ(alerts::reportMarkAt(tickAt(13, 0, 5), 30), 4);
 }
 
 TEST(ReportScheduleTest, AFreshClockTakesItsBearingsFirst)

@@ -243,7 +243,8 @@ class QuoteTickTest : public ::testing::TestWithParam<TickCase> {};
 TEST_P(QuoteTickTest, PlansIndicesEveryThirdTickAndThePanelInsideTheWindow)
 {
     const TickCase& c = GetParam();
-    const app::QuoteTickPlan plan = app::planQuoteTick(c.ticks, c.time, c.haveCode, c.inTray);
+    const app::DayTime time = app::dayTimeOf(QDateTime(QDate(2026, 12, 10), c.time));
+    const app::QuoteTickPlan plan = app::planQuoteTick(c.ticks, time, c.haveCode, c.inTray);
     EXPECT_EQ(plan.indices, c.indices) << c.ticks << " " << c.time.toString().toStdString();
     EXPECT_EQ(plan.quotePanel, c.quotePanel) << c.ticks << " " << c.time.toString().toStdString();
 }

@@ -239,3 +239,25 @@ TEST_F(CliTest, SaveKilledAtAnyMomentLeavesOneWholeList)
 }
 
 } // namespace
+
+// The engine's sessions are whole seconds: a run that starts in the closed second 13:00:00 (or
+// 9:30:00) raises no event alert, however far into that second its clock has run; at 13:00:01 it
+// does.
+TEST_F(CliTest, AlertTicksInAClosedSecondRaiseNoEventAlert)
+{
+    feedRows.insert("600036", hotRow);
+    run(withConfig({"watch", "add", "600036"}));
+    run(withConfig({"watch", "set", "600036", "--flags", "0100"}));
+    run(withConfig({"switches", "--local", "1"}));
+    const auto kinds = [this](const char* at) {
+        const CliRun r = run(withConfig({"--at", at, "alerts"}));
+        EXPECT_EQ(r.exitCode, 0) << r.standardError.toStdString();
+        QStringList kinds;
+        for (const QJsonValue& event : r.json["events"].toArray())
+            kinds << event["kind"].toString(event["type"].toString());
+        return kinds;
+    };
+    EXPECT_EQ(kinds("2026-12-09 13:00:00"), QStringList());
+    EXPECT_EQ(kinds("2026-12-09 09:30:00"), QStringList{"broadcast"});
+    EXPECT_EQ(kinds("2026-12-09 13:00:01"), QStringList{"riseFall"});
+}
