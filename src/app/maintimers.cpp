@@ -1,5 +1,6 @@
 #include "app/maintimers.h"
 
+#include "app/maintables.h"
 #include "app/timerhandler.h"
 #include "net/guard.h"
 
@@ -20,10 +21,13 @@ const std::array<MainTimerSetup, 8>& mainTimerTable()
     return table;
 }
 
-MainTimers::MainTimers(QObject* parent) : QObject(parent)
+MainTimers::MainTimers(TimerStepNames names, QObject* parent) : QObject(parent)
 {
+    if (!names)
+        names = &timerSteps;
     for (const MainTimerSetup& setup : mainTimerTable()) {
         Slot& slot = m_slots[indexOf(setup.id)];
+        slot.steps = StepSequence(names(setup.id));
         slot.timer.setObjectName(QString::fromLatin1(setup.name));
         slot.timer.setInterval(setup.intervalMsecs);
         slot.reenables = setup.reenablesItself;

@@ -23,6 +23,9 @@ struct MainTimerSetup {
 // The main window's timers: intervals and the state each starts in.
 const std::array<MainTimerSetup, 8>& mainTimerTable();
 
+// The names of each timer's steps, in order.
+using TimerStepNames = QStringList (*)(MainTimer id);
+
 // The eight timers of the main window. A tick runs its timer's steps in order, all of them
 // inside runWithTimerOff(): the timer is off while they work and on again afterwards, and the
 // first step that fails ends that tick. The splash timer instead stays off after its one run.
@@ -32,7 +35,8 @@ class MainTimers final : public QObject {
     Q_DISABLE_COPY_MOVE(MainTimers)
 
 public:
-    explicit MainTimers(QObject* parent = nullptr);
+    // The main window's tables (maintables.h) unless others are given.
+    explicit MainTimers(TimerStepNames names = nullptr, QObject* parent = nullptr);
 
     QTimer& timer(MainTimer id);
     const QTimer& timer(MainTimer id) const;
@@ -47,7 +51,7 @@ public:
     void release(MainTimer id);
     bool isHeld(MainTimer id) const { return m_slots[indexOf(id)].held; }
 
-    // What one tick does; each area inserts its step at its named place.
+    // What one tick does; each area binds its step to its name.
     StepSequence& steps(MainTimer id);
     // Runs one tick now, exactly as the timer's timeout does; true when no step failed.
     bool fire(MainTimer id);

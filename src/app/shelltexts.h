@@ -4,7 +4,6 @@
 #include <QStringList>
 
 #include <array>
-#include <vector>
 
 namespace app {
 
@@ -33,27 +32,5 @@ QString forumBoxCaptionBeforeFirstStock();
 
 // Widths of the status bar panels; the last one reaches to the window's right edge.
 constexpr std::array<int, 4> statusPanelWidths = {120, 225, 205, 50};
-
-struct ToolButtonText {
-    const char* objectName;
-    QString text;
-    QString hint; // empty: no tool tip
-};
-// The tool bar buttons, left to right.
-std::vector<ToolButtonText> toolButtonTexts();
-
-struct TrayMenuEntry {
-    QString objectName;
-    QString text;
-    bool checkable = false;
-    bool checkedAtStart = false;
-    std::vector<TrayMenuEntry> children; // non-empty: a submenu
-};
-// The tray menu, top to bottom.
-std::vector<TrayMenuEntry> trayMenuLayout();
-
-// Object names of the tray menu commands the shell itself handles.
-inline constexpr const char* showMainWindowItem = "N1";
-inline constexpr const char* exitItem = "N2";
 
 } // namespace app

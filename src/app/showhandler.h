@@ -11,13 +11,10 @@ namespace app {
 // first show is still running (a blocking request pumps events) does nothing.
 class ShowHandler final {
 public:
-    explicit ShowHandler(std::function<void()> everyLaterShow)
-        : m_everyLaterShow(std::move(everyLaterShow))
+    ShowHandler(const StepSequence& firstShow, std::function<void()> everyLaterShow)
+        : m_firstShow(firstShow), m_everyLaterShow(std::move(everyLaterShow))
     {
     }
-
-    StepSequence& firstShow() { return m_firstShow; }
-    const StepSequence& firstShow() const { return m_firstShow; }
 
     void onShow();
 
@@ -25,7 +22,7 @@ public:
     const StepSequence::Result& firstShowResult() const { return m_result; }
 
 private:
-    StepSequence m_firstShow;
+    const StepSequence& m_firstShow;
     std::function<void()> m_everyLaterShow;
     StepSequence::Result m_result;
     bool m_firstShowDone = false;

@@ -1,90 +1,78 @@
 #include "app/stepsequence.h"
 
 #include "net/guard.h"
-#include "net/httpclient.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace app {
 
-void StepSequence::append(const QString& name, ClientList clients, Step step)
+StepSequence::StepSequence(QStringList names) : m_names(std::move(names)), m_bound(m_names.size())
 {
-    m_steps.push_back({name, std::move(clients), std::move(step)});
+    if (m_names.removeDuplicates() != 0)
+        throw std::logic_error("a step table names a step twice");
 }
 
-std::vector<StepSequence::Named>::iterator StepSequence::find(const QString& name)
+void StepSequence::bind(const QString& name, net::Resources resources, Step step)
 {
-    return std::find_if(m_steps.begin(), m_steps.end(),
-                        [&name](const Named& n) { return n.name == name; });
+    const qsizetype index = m_names.indexOf(name);
+    if (index < 0)
+        throw std::logic_error("no step " + name.toStdString() + " in this table");
+    Bound& bound = m_bound[std::size_t(index)];
+    if (bound.step)
+        throw std::logic_error("step " + name.toStdString() + " is bound twice");
+    if (!step)
+        throw std::logic_error("step " + name.toStdString() + " is bound to nothing");
+    bound = {std::move(resources), std::move(step)};
 }
 
-bool StepSequence::insertBeside(const QString& neighbour, std::ptrdiff_t offset, Named named)
+QStringList StepSequence::unboundNames() const
 {
-    const auto at = find(neighbour);
-    if (at == m_steps.end())
-        return false;
-    m_steps.insert(at + offset, std::move(named));
-    return true;
+    QStringList unbound;
+    for (qsizetype i = 0; i < m_names.size(); ++i)
+        if (!m_bound[std::size_t(i)].step)
+            unbound << m_names[i];
+    return unbound;
 }
 
-bool StepSequence::insertBefore(const QString& before, const QString& name, Step step,
-                                ClientList clients)
+net::Resources StepSequence::resources() const
 {
-    return insertBeside(before, 0, {name, std::move(clients), std::move(step)});
-}
-
-bool StepSequence::insertAfter(const QString& after, const QString& name, Step step,
-                               ClientList clients)
-{
-    return insertBeside(after, 1, {name, std::move(clients), std::move(step)});
-}
-
-QStringList StepSequence::stepNames() const
-{
-    QStringList names;
-    for (const Named& n : m_steps)
-        names << n.name;
-    return names;
-}
-
-bool StepSequence::contains(const QString& name) const
-{
-    return std::any_of(m_steps.begin(), m_steps.end(),
-                       [&name](const Named& n) { return n.name == name; });
-}
-
-ClientList StepSequence::clients() const
-{
-    ClientList all;
-    for (const Named& n : m_steps)
-        for (const net::HttpClient* client : n.clients)
-            if (std::find(all.begin(), all.end(), client) == all.end())
-                all.push_back(client);
+    net::Resources all;
+    for (const Bound& bound : m_bound)
+        for (const net::BusyResource* resource : bound.resources)
+            if (std::find(all.begin(), all.end(), resource) == all.end())
+                all.push_back(resource);
     return all;
 }
 
-bool allFree(const ClientList& clients)
+bool StepSequence::runStep(qsizetype index) const
 {
-    return std::none_of(clients.begin(), clients.end(),
-                        [](const net::HttpClient* client) { return client->busy(); });
+    const Bound& bound = m_bound[std::size_t(index)];
+    if (!bound.step)
+        throw std::logic_error("step " + m_names[index].toStdString() + " is not bound");
+    if (!net::allFree(bound.resources))
+        return false;
+    if (m_beforeStep)
+        m_beforeStep(m_names[index]);
+    // A copy: the step may run other handlers that touch this table's hooks.
+    const Step step = bound.step;
+    step();
+    return true;
 }
 
 StepSequence::Result StepSequence::run() const
 {
     Result result;
     result.completed = true;
-    // A copy: a step may add later steps' work without disturbing the walk.
-    const std::vector<Named> steps = m_steps;
-    for (const Named& n : steps) {
-        if (!allFree(n.clients)) {
-            result.skippedSteps << n.name;
-            continue;
-        }
-        if (!net::runGuarded(n.step)) {
+    for (qsizetype i = 0; i < m_names.size(); ++i) {
+        bool ran = false;
+        if (!net::runGuarded([&] { ran = runStep(i); })) {
             result.completed = false;
-            result.failedStep = n.name;
+            result.failedStep = m_names[i];
             break;
         }
+        if (!ran)
+            result.skippedSteps << m_names[i];
     }
     if (m_finalBlock)
         net::runGuarded(m_finalBlock);
@@ -94,13 +82,9 @@ StepSequence::Result StepSequence::run() const
 QStringList StepSequence::runNested() const
 {
     QStringList skipped;
-    const std::vector<Named> steps = m_steps;
-    for (const Named& n : steps) {
-        if (allFree(n.clients))
-            n.step();
-        else
-            skipped << n.name;
-    }
+    for (qsizetype i = 0; i < m_names.size(); ++i)
+        if (!runStep(i))
+            skipped << m_names[i];
     return skipped;
 }
 

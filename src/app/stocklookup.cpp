@@ -2,6 +2,7 @@
 
 #include "app/mainstate.h"
 #include "app/prompter.h"
+#include "app/stepsequence.h"
 #include "quotes/quoterow.h"
 
 namespace app {
@@ -18,14 +19,6 @@ public:
 private:
     bool& m_flag;
 };
-
-// Actions of later features may not be wired yet.
-template <typename Action, typename... Args>
-void perform(const Action& action, const Args&... args)
-{
-    if (action)
-        action(args...);
-}
 
 } // namespace
 
@@ -81,7 +74,8 @@ bool StockLookup::validate(const QString& code)
     if (!refusal)
         return true;
     m_prompter.error(*refusal);
-    perform(m_actions.focusCodeBox);
+    if (m_actions.focusCodeBox)
+        m_actions.focusCodeBox();
     return false;
 }
 
@@ -92,13 +86,9 @@ bool StockLookup::run(const QString& code)
     const BusyFlag busy(m_busy);
     if (!validate(code))
         return false;
-    perform(m_actions.stopFlowMonitor);
     m_state.currentCode = code;
-    perform(m_actions.resetForNewStock);
-    perform(m_actions.loadBigOrderPages, code);
-    perform(m_actions.showStockPage, stockPageAddress(m_state.serviceBase, code));
-    perform(m_actions.loadDashboard, code);
-    perform(m_actions.startFlowMonitor);
+    if (m_actions.actions)
+        m_actions.actions->runNested();
     return true;
 }
 

@@ -26,15 +26,16 @@ QString lookupNetworkErrorMessage();
 QString yzgp(net::HttpClient& client, const QString& quoteSite, const QString& code,
              MainState& state, Prompter& prompter);
 
-// What a lookup does to the rest of the main window, in its order.
+class StepSequence;
+
+// What a lookup does to the rest of the main window.
 struct LookupActions {
+    // After a refused code.
     std::function<void()> focusCodeBox;
-    std::function<void()> stopFlowMonitor;  // Timer7 off while the stock is replaced
-    std::function<void()> resetForNewStock; // flow monitor, forum first-post flag, big-trade chart
-    std::function<void(const QString&)> loadBigOrderPages;
-    std::function<void(const QString&)> showStockPage; // the quote panel browser
-    std::function<void(const QString&)> loadDashboard; // start, for the checked code
-    std::function<void()> startFlowMonitor;            // Timer7 on
+    // Once the code became the current stock: the lookup's table (maintables.h), which stops the
+    // flow monitor, resets what belonged to the previous stock, shows the stock page, loads the
+    // dashboard and starts the flow monitor again. None: the check alone (lantuo-cli).
+    const StepSequence* actions = nullptr;
 };
 
 QString stockPageAddress(const QString& serviceBase, const QString& code);
@@ -44,7 +45,8 @@ QString stockPageAddress(const QString& serviceBase, const QString& code);
 // flag is cleared on every way out.
 //
 // The code is the code box text at the click. It is checked, and the same text becomes
-// currentCode and goes into the stock file: what the box holds after the waits is not read.
+// currentCode, which every later step reads (the stock file among them): what the box holds
+// after the waits is not read.
 class StockLookup final {
 public:
     StockLookup(net::HttpClient& client, const QString& quoteSite, MainState& state,

@@ -36,10 +36,17 @@ bool inQuotePanelWindow(DayTime time)
 
 QuoteTickPlan planQuoteTick(int indexTicks, DayTime time, bool haveCode, bool inTray)
 {
-    QuoteTickPlan plan;
-    plan.indices = indexTicks % 3 == 0;
-    plan.quotePanel = inQuotePanelWindow(time) && haveCode && !inTray;
-    return plan;
+    return {indicesDue(indexTicks), quotePanelDue(time, haveCode, inTray)};
+}
+
+bool indicesDue(int indexTicks)
+{
+    return indexTicks % 3 == 0;
+}
+
+bool quotePanelDue(DayTime time, bool haveCode, bool inTray)
+{
+    return inQuotePanelWindow(time) && haveCode && !inTray;
 }
 
 bool inMorningSession(DayTime time)

@@ -20,6 +20,8 @@ struct QuoteTickPlan {
 };
 
 QuoteTickPlan planQuoteTick(int indexTicks, DayTime time, bool haveCode, bool inTray);
+bool indicesDue(int indexTicks);
+bool quotePanelDue(DayTime time, bool haveCode, bool inTray);
 
 // The alert engine's sessions: strictly after 9:30:00 and before 11:30:00, strictly after
 // 13:00:00 and before 15:00:00. 11:30:00 and 13:00:00 themselves are outside.

@@ -65,7 +65,7 @@ private:
 };
 
 HttpClient::HttpClient(QString name, QObject* parent)
-    : QObject(parent), m_name(std::move(name)), m_manager(new QNetworkAccessManager(this))
+    : BusyResource(parent), m_name(std::move(name)), m_manager(new QNetworkAccessManager(this))
 {
     m_manager->setProxy(QNetworkProxy::NoProxy);
     m_manager->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);

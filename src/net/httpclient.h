@@ -1,7 +1,8 @@
 #pragma once
 
+#include "net/busyresource.h"
+
 #include <QByteArray>
-#include <QObject>
 #include <QString>
 
 #include <stdexcept>
@@ -35,9 +36,9 @@ using FormFields = std::vector<std::pair<QString, QString>>;
 //
 // get() and post() block by running a local event loop until the reply is complete, so timers,
 // clicks and repaints go on during a wait. That re-entrancy is why the timers disable themselves
-// while they work, and why handlers reach a client through a gate (app::ClientGates) that holds
-// them back while it is busy; a client asked for a second request anyway refuses it (ClientBusy).
-class HttpClient final : public QObject {
+// while they work, and why handlers name the clients they use (BusyResource) and are held back
+// while one is busy; a client asked for a second request anyway refuses it (ClientBusy).
+class HttpClient final : public BusyResource {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(HttpClient)
 
@@ -58,13 +59,8 @@ public:
 
     void setMaxReplyBytes(qint64 bytes) { m_maxReplyBytes = bytes; }
 
-    bool busy() const { return m_busy; }
-
-signals:
-    // The request the client was waiting for is over, whichever way it ended.
-    void freed();
-
-public:
+    // Waiting for a reply; freed() follows the end of every request.
+    bool busy() const override { return m_busy; }
 
     // The whole reply body. Throws HttpError (ClientBusy while another request waits).
     QByteArray get(const QString& address);

@@ -15,6 +15,7 @@
 #include "ui/widgetparts.h"
 #include "ui/windowshell.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -190,6 +191,12 @@ void TForm3::connectOptions()
         connect(m_choices[i], &QComboBox::activated, this, [this, i](int) {
             m_editor.setChoice(choiceOfBox[i], m_choices[i]->currentText());
         });
+}
+
+void TForm3::serve(QAction& openCommand)
+{
+    connect(&openCommand, &QAction::triggered, this,
+            [this] { net::runGuarded([this] { openSettings(); }); });
 }
 
 void TForm3::openSettings()

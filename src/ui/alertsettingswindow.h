@@ -8,6 +8,7 @@
 
 #include <array>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -35,6 +36,8 @@ public:
     // ToolButton5Click / N17Click: loads the saved settings and shows the window; nothing when it
     // is already open.
     void openSettings();
+    // The main window's command that opens the window.
+    void serve(QAction& openCommand);
     // The phone window registered a number: it is the number on record from now on.
     void numberRegistered(const QString& number);
 

@@ -2,12 +2,14 @@
 
 #include "alerts/alertevents.h"
 #include "alerts/localalerts.h"
-#include "app/clientgates.h"
 #include "app/mainclients.h"
 #include "app/mainstate.h"
+#include "app/maintables.h"
 #include "app/maintimers.h"
+#include "app/resourcegates.h"
 #include "app/showhandler.h"
 #include "store/statefiles.h"
+#include "ui/main/mainactions.h"
 #include "ui/main/traymenu.h"
 #include "ui/services.h"
 
@@ -15,11 +17,6 @@
 #include <QWidget>
 
 #include <functional>
-#include <memory>
-
-namespace app {
-class StockLookup;
-}
 
 namespace quotes {
 struct IndexBox;
@@ -30,20 +27,19 @@ namespace ui {
 class TForm12;
 
 namespace main {
-class ForumBox;
-class HoldingsBox;
+class AlertEngineSteps;
 class IndexBoxView;
 class MainStatusBar;
 class PlayerArea;
 class QuotePanel;
-class TimeChartBox;
 class ToolBarStrip;
 } // namespace main
 
 // The main window: the frame, the shared values, the timers, the HTTP clients and their gates,
-// the tray icon and the two ways out. Its regions (src/ui/main) own their widgets and the wiring
-// of their loaders; this class composes them: the first show, the dashboard load, the new-stock
-// reset and each timer's tick are ordered tables of region calls.
+// the commands, the tray icon and the two ways out. Its regions (src/ui/main) own their widgets
+// and bind their own steps into the ordered tables (app/maintables.h: the first show, the
+// dashboard load, the new-stock reset, the lookup's actions and each timer's tick); this class
+// creates them, joins them where one shows what another read, and binds only the frame's steps.
 //
 // It shows itself in its creation, and that first show runs the start-up sequence at once.
 class TForm1 final : public QWidget {
@@ -61,16 +57,17 @@ public:
     const app::MainState& state() const { return m_state; }
     app::ChannelLists& channels() { return m_channels; }
     app::MainTimers& timers() { return m_timers; }
+    app::MainTables& tables() { return m_tables; }
     app::MainClients& clients() { return m_clients; }
-    app::ClientGates& gates() { return m_gates; }
-    alerts::LocalAlerts& localAlerts() { return m_alerts; }
+    app::ResourceGates& gates() { return m_gates; }
+    alerts::LocalAlerts& localAlerts();
+    // Every user command of the tool bar and the tray menu.
+    const main::MainActions& actions() const { return m_actions; }
 
-    // The start-up sequence of the first show; later work is inserted at its named place.
-    app::StepSequence& firstShowSequence() { return m_show.firstShow(); }
     bool firstShowDone() const { return m_show.firstShowDone(); }
     bool inTray() const { return m_state.inTray; }
     // Ticks of Timer1 so far that got past the index step; the indices load every third.
-    int indexTicks() const { return m_indexTicks; }
+    int indexTicks() const;
 
     main::ToolBarStrip& toolBar() { return *m_toolBar; }
     main::PlayerArea& playerArea() { return *m_playerArea; }
@@ -96,16 +93,9 @@ protected:
 
 private:
     void buildRegions();
+    void buildStockParts();
+    void bindFrameSteps();
     void buildTray();
-    void buildFirstShow();
-    void buildTimerSteps();
-    void buildLookup();
-    app::StepSequence dashboardLoad(const QString& code);
-    void resetForNewStock();
-    void getbase();
-    void getmail();
-    void Image17Click(const QString& code);
-    void Timer4Timer();
 
     void windowmin();
     void onTrayActivated(QSystemTrayIcon::ActivationReason reason);
@@ -123,25 +113,22 @@ private:
     app::MainState m_state;
     app::ChannelLists m_channels;
     app::MainTimers m_timers;
+    app::MainTables m_tables{m_timers};
     app::MainClients m_clients;
-    app::ClientGates m_gates;
+    app::ResourceGates m_gates;
     app::ShowHandler m_show;
     store::StateFiles m_stateFiles;
-    alerts::LocalAlerts m_alerts;
-    std::unique_ptr<app::StockLookup> m_lookup;
-    int m_indexTicks = 0;
+    main::MainActions m_actions;
     std::function<void()> m_writeOnClose;
     Qt::WindowFlags m_normalFlags;
 
-    // The regions the tables call on.
+    // The regions and parts the frame joins to others, or reaches for the tray and the exits.
     main::QuotePanel* m_quotePanel = nullptr;
     main::PlayerArea* m_playerArea = nullptr;
-    main::ForumBox* m_forumBox = nullptr;
-    main::TimeChartBox* m_timeChartBox = nullptr;
-    main::HoldingsBox* m_holdingsBox = nullptr;
     main::ToolBarStrip* m_toolBar = nullptr;
     main::IndexBoxView* m_indexBox = nullptr;
     main::MainStatusBar* m_statusBar = nullptr;
+    main::AlertEngineSteps* m_alertEngine = nullptr;
 
     main::TrayMenu m_trayMenu;
     QSystemTrayIcon m_trayIcon;

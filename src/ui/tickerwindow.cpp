@@ -10,6 +10,7 @@
 #include "ui/widgetparts.h"
 #include "ui/windowshell.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -190,6 +191,16 @@ void TForm15::toggle()
     show();
     startTicking();
     emit shownChanged(true);
+}
+
+void TForm15::serve(QAction& tickerCommand)
+{
+    connect(&tickerCommand, &QAction::triggered, this, [this, &tickerCommand] {
+        net::runGuarded([this] { toggle(); });
+        // A checkable action flips its tick on a trigger by itself; the ticker decides it, also
+        // when the toggle failed half way.
+        tickerCommand.setChecked(isVisible());
+    });
 }
 
 void TForm15::rebuildRows(int count)

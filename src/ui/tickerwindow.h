@@ -12,6 +12,7 @@
 #include <functional>
 #include <vector>
 
+class QAction;
 class QLabel;
 
 namespace app {
@@ -51,8 +52,11 @@ public:
 
     // The tool bar's "桌面股票" and the tray's "在桌面显示股价": hides a shown ticker and stops
     // its ticks; otherwise makes the stock rows if there are none yet, shows it and starts them.
-    // shownChanged tells the tray item's mark.
+    // shownChanged tells the switch's tick.
     void toggle();
+    // The main window's ticker command: its trigger toggles, its tick shows whether the ticker is
+    // shown.
+    void serve(QAction& tickerCommand);
     // A save of the alert settings: the stock rows made anew, empty, for count stocks, and the
     // ticks started, whether the ticker is shown or not.
     void rebuildRows(int count);

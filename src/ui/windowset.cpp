@@ -2,11 +2,8 @@
 
 #include "net/guard.h"
 #include "ui/main/mainstatusbar.h"
-#include "ui/main/toolbarstrip.h"
 
-#include <QAction>
 #include <QLabel>
-#include <QToolButton>
 
 namespace ui {
 
@@ -24,14 +21,7 @@ void WindowSet::wire()
     // The ticker is made after the main window's first show; the index pages reach it from then
     // on.
     QObject::connect(&mainWindow, &TForm1::indicesRead, &ticker, &TForm15::showIndices);
-    // The tool bar button and the tray item both switch the ticker; the item's mark follows
-    // whether it is shown, whichever of the two switched it.
-    QAction* tickerItem = mainWindow.trayMenu().action(QStringLiteral("N13"));
-    const auto toggleTicker = [this] { net::runGuarded([this] { ticker.toggle(); }); };
-    QObject::connect(mainWindow.toolBar().button(QStringLiteral("ToolButton12")),
-                     &QToolButton::clicked, &ticker, toggleTicker);
-    QObject::connect(tickerItem, &QAction::triggered, &ticker, toggleTicker);
-    QObject::connect(&ticker, &TForm15::shownChanged, tickerItem, &QAction::setChecked);
+    ticker.serve(mainWindow.actions().action(app::MainCommand::Ticker));
     QObject::connect(&mainWindow, &TForm1::alertRaised, &mainWindow,
                      [this](const alerts::AlertEvent& event) { showAlert(event); });
     wireAlertSettings();
@@ -41,11 +31,7 @@ void WindowSet::wire()
 // main window takes no input; a save hands its results to the status bar and the ticker.
 void WindowSet::wireAlertSettings()
 {
-    const auto open = [this] { net::runGuarded([this] { alertSettings.openSettings(); }); };
-    QObject::connect(mainWindow.toolBar().button(QStringLiteral("ToolButton5")), &QToolButton::clicked,
-                     &alertSettings, open);
-    QObject::connect(mainWindow.trayMenu().action(QStringLiteral("N17")), &QAction::triggered,
-                     &alertSettings, open);
+    alertSettings.serve(mainWindow.actions().action(app::MainCommand::AlertSettings));
     QObject::connect(&alertSettings, &TForm3::opening, &mainWindow, [this] {
         mainWindow.timers().hold(app::MainTimer::Timer4);
         mainWindow.timers().hold(app::MainTimer::Timer5);

@@ -1,13 +1,15 @@
 #include "app/maintimers.h"
 
+#include "app/maintables.h"
 #include "app/timerhandler.h"
 #include "net/httpclient.h"
 #include "net/silentabort.h"
+#include "support/httpfixture.h"
 #include "support/namedcase.h"
-#include "support/rawhttpserver.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QHttpServerResponder>
 
 #include <gtest/gtest.h>
 
@@ -19,6 +21,23 @@ namespace {
 using testsupport::PrintTo;
 
 using app::MainTimer;
+
+// The steps these tests hang on the timers.
+QStringList testSteps(MainTimer id)
+{
+    switch (id) {
+    case MainTimer::Timer2:
+        return {"big orders", "forum", "online count"};
+    case MainTimer::Timer4:
+        return {"alert engine"};
+    case MainTimer::Timer6:
+        return {"aborts"};
+    case MainTimer::Timer8:
+        return {"hideSplash"};
+    default:
+        return {};
+    }
+}
 
 struct TimerCase {
     MainTimer id;
@@ -81,13 +100,24 @@ INSTANTIATE_TEST_SUITE_P(
                       EndingCase{"otherFailure", [] { throw std::runtime_error("boom"); }, false}),
     testsupport::CaseName());
 
-TEST(MainTimersTest, TickThatAbortsSilentlyKeepsTicking)
+// The main window's own timers come with its tables: each timer's steps in their order.
+TEST(MainTimersTest, EachTimerTicksThroughItsTable)
 {
     app::MainTimers timers;
+    EXPECT_EQ(timers.steps(MainTimer::Timer1).stepNames(), (QStringList{"indices", "quotePanel"}));
+    EXPECT_EQ(timers.steps(MainTimer::Timer4).stepNames(), QStringList{"alertEngine"});
+    EXPECT_EQ(timers.steps(MainTimer::Timer6).stepNames(), QStringList{"rearmAlerts"});
+    EXPECT_EQ(timers.steps(MainTimer::Timer8).stepNames(), QStringList{"hideSplash"});
+    EXPECT_THROW(timers.steps(MainTimer::Timer2).bind(QStringLiteral("forum"), [] {}), std::logic_error);
+}
+
+TEST(MainTimersTest, TickThatAbortsSilentlyKeepsTicking)
+{
+    app::MainTimers timers(&testSteps);
     QTimer& timer6 = timers.timer(MainTimer::Timer6);
     timer6.setInterval(1);
     int runs = 0;
-    timers.steps(MainTimer::Timer6).append(QStringLiteral("aborts"), [&runs] {
+    timers.steps(MainTimer::Timer6).bind(QStringLiteral("aborts"), [&runs] {
         ++runs;
         net::abortSilently();
     });
@@ -101,9 +131,9 @@ TEST(MainTimersTest, TickThatAbortsSilentlyKeepsTicking)
 
 TEST(MainTimersTest, SplashTimerRunsOnceAndStaysOff)
 {
-    app::MainTimers timers;
+    app::MainTimers timers(&testSteps);
     int runs = 0;
-    timers.steps(MainTimer::Timer8).append(QStringLiteral("hideSplash"), [&runs] { ++runs; });
+    timers.steps(MainTimer::Timer8).bind(QStringLiteral("hideSplash"), [&runs] { ++runs; });
     timers.start(MainTimer::Timer8);
     QElapsedTimer waited;
     waited.start();
@@ -113,21 +143,21 @@ TEST(MainTimersTest, SplashTimerRunsOnceAndStaysOff)
     EXPECT_FALSE(timers.isActive(MainTimer::Timer8));
 }
 
-// Two areas hang their steps on one timer: both run, in table order, and a step goes in at its
-// named place. The first failure ends that tick; the next tick starts from the top again.
+// Several areas bind their steps to one timer, in any order: they run in the table's order.
+// The first failure ends that tick; the next tick starts from the top again.
 TEST(MainTimersTest, StepsOfSeveralAreasRunInOrderAndAFailureEndsOnlyThatTick)
 {
-    app::MainTimers timers;
+    app::MainTimers timers(&testSteps);
     QStringList ran;
     bool fail = true;
     app::StepSequence& tick = timers.steps(MainTimer::Timer2);
-    tick.append(QStringLiteral("big orders"), [&] { ran << QStringLiteral("big orders"); });
-    tick.append(QStringLiteral("online count"), [&] { ran << QStringLiteral("online count"); });
-    ASSERT_TRUE(tick.insertAfter(QStringLiteral("big orders"), QStringLiteral("forum"), [&] {
+    tick.bind(QStringLiteral("online count"), [&] { ran << QStringLiteral("online count"); });
+    tick.bind(QStringLiteral("forum"), [&] {
         ran << QStringLiteral("forum");
         if (std::exchange(fail, false))
             net::abortSilently();
-    }));
+    });
+    tick.bind(QStringLiteral("big orders"), [&] { ran << QStringLiteral("big orders"); });
 
     EXPECT_FALSE(timers.fire(MainTimer::Timer2));
     EXPECT_EQ(ran, (QStringList{"big orders", "forum"}));
@@ -142,34 +172,38 @@ TEST(MainTimersTest, StepsOfSeveralAreasRunInOrderAndAFailureEndsOnlyThatTick)
 // that use that client, runs the others, and turns its timer back on; the next tick runs all.
 TEST(MainTimersTest, StepOfABusyClientIsSkippedForThatTickOnly)
 {
-    testsupport::RawHttpServer raw;
-    raw.replyRaw("HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok", 300);
+    testsupport::HttpFixture site;
     net::HttpClient client(QStringLiteral("IdHTTP5"));
-    app::MainTimers timers;
+    app::MainTimers timers(&testSteps);
     QStringList ran;
     app::StepSequence& tick = timers.steps(MainTimer::Timer2);
-    tick.append(QStringLiteral("forum"), {&client}, [&] { ran << QStringLiteral("forum"); });
-    tick.append(QStringLiteral("big orders"), [&] { ran << QStringLiteral("big orders"); });
+    tick.bind(QStringLiteral("big orders"), [&] { ran << QStringLiteral("big orders"); });
+    tick.bind(QStringLiteral("forum"), {&client}, [&] { ran << QStringLiteral("forum"); });
+    tick.bind(QStringLiteral("online count"), [] {});
     bool tickCompleted = false;
-    QTimer::singleShot(20, [&] { tickCompleted = timers.fire(MainTimer::Timer2); });
+    // The tick comes while the forum's client waits for this reply.
+    site.serve(QStringLiteral("/page"), [&](const QHttpServerRequest&, QHttpServerResponder& responder) {
+        tickCompleted = timers.fire(MainTimer::Timer2);
+        responder.write("ok", "text/plain");
+    });
 
-    EXPECT_EQ(client.get(raw.url()), "ok");
+    EXPECT_EQ(client.get(site.url(QStringLiteral("/page"))), "ok");
 
     EXPECT_TRUE(tickCompleted);
     EXPECT_EQ(ran, QStringList{"big orders"});
     EXPECT_TRUE(timers.isActive(MainTimer::Timer2));
     timers.fire(MainTimer::Timer2);
-    EXPECT_EQ(ran, (QStringList{"big orders", "forum", "big orders"}));
+    EXPECT_EQ(ran, (QStringList{"big orders", "big orders", "forum"}));
 }
 
 // The settings window holds the alert timers; a tick already under way when it opened must not
 // turn its timer back on when it ends.
 TEST(MainTimersTest, HeldTimerStaysOffAfterTheTickUnderWayAndStartsOnRelease)
 {
-    app::MainTimers timers;
+    app::MainTimers timers(&testSteps);
     timers.start(MainTimer::Timer4);
     int runs = 0;
-    timers.steps(MainTimer::Timer4).append(QStringLiteral("alert engine"), [&] {
+    timers.steps(MainTimer::Timer4).bind(QStringLiteral("alert engine"), [&] {
         ++runs;
         timers.hold(MainTimer::Timer4);
     });

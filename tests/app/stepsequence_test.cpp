@@ -3,9 +3,9 @@
 
 #include "net/httpclient.h"
 #include "net/silentabort.h"
-#include "support/rawhttpserver.h"
+#include "support/httpfixture.h"
 
-#include <QTimer>
+#include <QHttpServerResponder>
 
 #include <gtest/gtest.h>
 
@@ -14,14 +14,15 @@
 
 namespace {
 
-// A sequence of five recording steps; failAt names the step that fails, if any.
+// A table of five recording steps; failAt names the step that fails, if any.
 class StepSequenceTest : public ::testing::Test {
 protected:
     void build(const QString& failAt = QString(), bool silent = true)
     {
-        for (const char* name : {"one", "two", "three", "four", "five"}) {
+        // Bound in another order than the table's: the table decides.
+        for (const char* name : {"five", "two", "one", "four", "three"}) {
             const QString n = QString::fromLatin1(name);
-            sequence.append(n, [this, n, failAt, silent] {
+            sequence.bind(n, [this, n, failAt, silent] {
                 ran << n;
                 if (n == failAt) {
                     if (silent)
@@ -33,7 +34,7 @@ protected:
         sequence.setFinalBlock([this] { ++finalRuns; });
     }
 
-    app::StepSequence sequence;
+    app::StepSequence sequence{{"one", "two", "three", "four", "five"}};
     QStringList ran;
     int finalRuns = 0;
 };
@@ -79,38 +80,61 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{"five", true, {"one", "two", "three", "four", "five"}},
                       FailureCase{"two", false, {"one", "two"}}));
 
-TEST_F(StepSequenceTest, StepsGoInAtTheirNamedPlace)
+// A name the table lacks, or one bound twice, is refused at once; a name left unbound is listed,
+// and the chain ends when it comes to it.
+TEST_F(StepSequenceTest, BindingFollowsTheTableAndAnUnboundNameFailsTheChain)
+{
+    EXPECT_THROW(sequence.bind("six", [] {}), std::logic_error);
+    sequence.bind("one", [this] { ran << "one"; });
+    EXPECT_THROW(sequence.bind("one", [] {}), std::logic_error);
+    sequence.bind("two", [this] { ran << "two"; });
+    EXPECT_EQ(sequence.unboundNames(), (QStringList{"three", "four", "five"}));
+
+    const auto result = sequence.run();
+    EXPECT_FALSE(result.completed);
+    EXPECT_EQ(result.failedStep, QStringLiteral("three"));
+    EXPECT_EQ(ran, (QStringList{"one", "two"}));
+    EXPECT_THROW(app::StepSequence({"twice", "twice"}), std::logic_error);
+}
+
+// The hook before each step sees the names in order and can make a chosen step fail.
+TEST_F(StepSequenceTest, HookBeforeEachStepCanEndTheChainThere)
 {
     build();
-    EXPECT_TRUE(sequence.insertAfter("two", "afterTwo", [this] { ran << "afterTwo"; }));
-    EXPECT_TRUE(sequence.insertBefore("one", "first", [this] { ran << "first"; }));
-    EXPECT_TRUE(sequence.insertAfter("five", "last", [this] { ran << "last"; }));
-    EXPECT_FALSE(sequence.insertBefore("missing", "never", [] {}));
-    EXPECT_FALSE(sequence.contains("never"));
-    sequence.run();
-    EXPECT_EQ(ran, (QStringList{"first", "one", "two", "afterTwo", "three", "four", "five", "last"}));
-    EXPECT_EQ(sequence.stepNames(), ran);
+    QStringList seen;
+    sequence.setBeforeStep([&seen](const QString& name) {
+        seen << name;
+        if (name == QLatin1String("four"))
+            net::abortSilently();
+    });
+    const auto result = sequence.run();
+    EXPECT_EQ(result.failedStep, QStringLiteral("four"));
+    EXPECT_EQ(seen, (QStringList{"one", "two", "three", "four"}));
+    EXPECT_EQ(ran, (QStringList{"one", "two", "three"}));
 }
 
 // A step whose client still waits for another handler's reply is left out and reported, and the
-// chain goes on; the sequence names every client its steps use, once each.
-TEST(StepClientsTest, StepOfABusyClientIsSkippedAndTheChainGoesOn)
+// chain goes on; the table names every resource its steps use, once each.
+TEST(StepResourcesTest, StepOfABusyClientIsSkippedAndTheChainGoesOn)
 {
-    testsupport::RawHttpServer raw;
-    raw.replyRaw("HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok", 300);
+    testsupport::HttpFixture site;
     net::HttpClient quotes(QStringLiteral("IdHTTP1"));
     net::HttpClient panels(QStringLiteral("IdHTTP2"));
-    app::StepSequence sequence;
+    app::StepSequence sequence({"indices", "holdings", "both", "caption"});
     QStringList ran;
-    sequence.append("indices", {&quotes}, [&] { ran << "indices"; });
-    sequence.append("holdings", {&panels}, [&] { ran << "holdings"; });
-    sequence.append("both", {&panels, &quotes}, [&] { ran << "both"; });
-    sequence.append("caption", [&] { ran << "caption"; });
-    EXPECT_EQ(sequence.clients(), (app::ClientList{&quotes, &panels}));
+    sequence.bind("indices", {&quotes}, [&] { ran << "indices"; });
+    sequence.bind("holdings", {&panels}, [&] { ran << "holdings"; });
+    sequence.bind("both", {&panels, &quotes}, [&] { ran << "both"; });
+    sequence.bind("caption", [&] { ran << "caption"; });
+    EXPECT_EQ(sequence.resources(), (net::Resources{&quotes, &panels}));
 
+    // The chain runs while the quotes client waits for this reply.
     app::StepSequence::Result during;
-    QTimer::singleShot(20, [&] { during = sequence.run(); });
-    EXPECT_EQ(quotes.get(raw.url()), "ok");
+    site.serve("/page", [&](const QHttpServerRequest&, QHttpServerResponder& responder) {
+        during = sequence.run();
+        responder.write("ok", "text/plain");
+    });
+    EXPECT_EQ(quotes.get(site.url("/page")), "ok");
 
     EXPECT_TRUE(during.completed);
     EXPECT_EQ(during.skippedSteps, (QStringList{"indices", "both"}));
@@ -124,8 +148,9 @@ TEST(ShowHandlerTest, FirstShowRunsOnceEvenWhenAStepFailsLaterShowsRunTheirWork)
 {
     int laterShows = 0;
     int stepRuns = 0;
-    app::ShowHandler show([&laterShows] { ++laterShows; });
-    show.firstShow().append("fails", [&stepRuns] {
+    app::StepSequence firstShow({"fails"});
+    app::ShowHandler show(firstShow, [&laterShows] { ++laterShows; });
+    firstShow.bind("fails", [&stepRuns] {
         ++stepRuns;
         net::abortSilently();
     });
@@ -144,8 +169,9 @@ TEST(ShowHandlerTest, ShowDuringTheFirstShowDoesNothing)
 {
     int laterShows = 0;
     int stepRuns = 0;
-    app::ShowHandler show([&laterShows] { ++laterShows; });
-    show.firstShow().append("reenters", [&] {
+    app::StepSequence firstShow({"reenters"});
+    app::ShowHandler show(firstShow, [&laterShows] { ++laterShows; });
+    firstShow.bind("reenters", [&] {
         ++stepRuns;
         show.onShow();
     });

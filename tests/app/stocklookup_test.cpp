@@ -1,19 +1,16 @@
 #include "app/clock.h"
-#include "app/dashboardload.h"
 #include "app/mainstate.h"
+#include "app/maintables.h"
 #include "app/stocklookup.h"
 #include "app/tradinghours.h"
 #include "net/guard.h"
 #include "net/httpclient.h"
-#include "store/statefiles.h"
 #include "support/httpfixture.h"
 #include "support/recorders.h"
 
-#include <QFile>
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
 #include <QUrlQuery>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -66,21 +63,27 @@ protected:
         state.currentName = u"平安银行"_qs;
     }
 
-    app::LookupActions recordingActions()
+    // The lookup's table, each step recording what it sees.
+    app::StepSequence recordingTable()
     {
-        app::LookupActions a;
-        a.focusCodeBox = [this] { steps << u"focus"_qs; };
-        a.stopFlowMonitor = [this] { steps << u"timer7 off"_qs; };
-        a.resetForNewStock = [this] { steps << u"reset"_qs; };
-        a.loadBigOrderPages = [this](const QString& code) { steps << u"big orders "_qs + code; };
-        a.showStockPage = [this](const QString& url) { steps << url; };
-        a.loadDashboard = [this](const QString& code) {
-            steps << u"start "_qs + code;
+        app::StepSequence table(app::lookupSteps());
+        table.bind(app::lookup::stopFlowMonitor, [this] { steps << u"timer7 off"_qs; });
+        table.bind(app::lookup::newStockReset, [this] { steps << u"reset "_qs + state.currentCode; });
+        table.bind(app::lookup::showStockPage, [this] {
+            steps << app::stockPageAddress(state.serviceBase, state.currentCode);
+        });
+        table.bind(app::lookup::dashboardLoad, [this] {
+            steps << u"start "_qs + state.currentCode;
             if (onDashboard)
                 onDashboard();
-        };
-        a.startFlowMonitor = [this] { steps << u"timer7 on"_qs; };
-        return a;
+        });
+        table.bind(app::lookup::startFlowMonitor, [this] { steps << u"timer7 on"_qs; });
+        return table;
+    }
+
+    app::LookupActions recordingActions()
+    {
+        return {[this] { steps << u"focus"_qs; }, &table};
     }
 
     testsupport::HttpFixture server;
@@ -90,6 +93,7 @@ protected:
     QString codeBox;
     QStringList steps;
     std::function<void()> onDashboard;
+    app::StepSequence table = recordingTable();
     app::StockLookup lookup{client, server.base(), state, prompter, recordingActions()};
 };
 
@@ -99,7 +103,7 @@ TEST_F(LookupTest, KnownCodeReplacesTheStockInOrder)
     EXPECT_TRUE(lookup.run(codeBox));
     EXPECT_EQ(state.currentCode, u"600036"_qs);
     EXPECT_EQ(state.currentName, u"招商银行"_qs);
-    EXPECT_EQ(steps, (QStringList{u"timer7 off"_qs, u"reset"_qs, u"big orders 600036"_qs,
+    EXPECT_EQ(steps, (QStringList{u"timer7 off"_qs, u"reset 600036"_qs,
                                   u"http://service.example/gpgetstock.asp?name=600036"_qs,
                                   u"start 600036"_qs, u"timer7 on"_qs}));
     EXPECT_TRUE(prompter.errors.isEmpty());
@@ -153,74 +157,6 @@ TEST_F(LookupTest, FailingDashboardLeavesTheFlowMonitorOff)
     EXPECT_FALSE(net::runGuarded([&] { lookup.run(codeBox); }));
     EXPECT_FALSE(steps.contains(u"timer7 on"_qs));
     EXPECT_FALSE(lookup.busy());
-}
-
-struct DashboardCase {
-    const char* label;
-    QDateTime at;
-    int quotePanelLoads;
-    int indexLoads;
-};
-
-class DashboardLoadTest : public ::testing::TestWithParam<DashboardCase> {
-protected:
-    QTemporaryDir dir;
-    store::StateFiles files{dir.path()};
-    app::Clock clock;
-    app::MainState state;
-};
-
-TEST_P(DashboardLoadTest, OneOffQuoteLoadsFollowTheDayAndTime)
-{
-    clock.freezeAt(GetParam().at);
-    state.currentName = u"招商银行"_qs;
-    int quotePanel = 0;
-    int indices = 0;
-    QStringList captions;
-    app::DashboardActions actions;
-    actions.loadQuotePanel = [&] {
-        // The stock file is written before any page is fetched.
-        EXPECT_EQ(files.readStockCode(), u"600036"_qs);
-        ++quotePanel;
-    };
-    actions.loadIndices = [&] { ++indices; };
-    actions.setHoldingsCaption = [&](const QString& c) { captions << c; };
-    actions.setCommentCaption = [&](const QString& c) { captions << c; };
-    app::buildDashboardLoad(files, clock, state, u"600036"_qs, actions).runNested();
-
-    EXPECT_EQ(quotePanel, GetParam().quotePanelLoads) << GetParam().label;
-    EXPECT_EQ(indices, GetParam().indexLoads) << GetParam().label;
-    EXPECT_EQ(captions, (QStringList{u"招商银行-最近30日主力散户持仓对比"_qs,
-                                     u"网民对(招商银行)的最新热评（所有数据仅供参考）"_qs}));
-    EXPECT_EQ(files.readStockCode(), u"600036"_qs) << "a restart shows the same stock";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, DashboardLoadTest,
-    ::testing::Values(
-        DashboardCase{"Saturday 20:00", QDateTime(QDate(2026, 12, 12), QTime(20, 0)), 2, 1},
-        DashboardCase{"Sunday 10:00", QDateTime(QDate(2026, 12, 13), QTime(10, 0)), 1, 0},
-        DashboardCase{"Thursday 10:00", QDateTime(QDate(2026, 12, 10), QTime(10, 0)), 0, 0},
-        DashboardCase{"Thursday 09:09:59", QDateTime(QDate(2026, 12, 10), QTime(9, 9, 59)), 1, 1},
-        DashboardCase{"Thursday 15:05:00", QDateTime(QDate(2026, 12, 10), QTime(15, 5, 0)), 0, 0},
-        DashboardCase{"Thursday 15:05:01", QDateTime(QDate(2026, 12, 10), QTime(15, 5, 1)), 1, 1}));
-
-TEST(DashboardLoadFailureTest, StockFileWriteFailureEndsTheLoadBeforeAnyFetch)
-{
-    QTemporaryDir dir;
-    const QString notAFolder = dir.path() + u"/plain"_qs;
-    QFile plain(notAFolder);
-    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
-    plain.close();
-    store::StateFiles files(notAFolder);
-    app::Clock clock;
-    clock.freezeAt(QDateTime(QDate(2026, 12, 12), QTime(20, 0)));
-    app::MainState state;
-    bool fetched = false;
-    app::DashboardActions actions;
-    actions.loadQuotePanel = [&] { fetched = true; };
-    EXPECT_ANY_THROW(app::buildDashboardLoad(files, clock, state, u"600036"_qs, actions).runNested());
-    EXPECT_FALSE(fetched);
 }
 
 struct TickCase {

@@ -79,7 +79,7 @@ protected:
     QString label(QWidget& parent, const char* name) { return child<QLabel>(parent, name).text(); }
     void press(QWidget& parent, const char* name) { child<QPushButton>(parent, name).click(); }
 
-    void open() { set->mainWindow.toolBar().button(QStringLiteral("ToolButton5"))->click(); }
+    void open() { set->mainWindow.toolBar().button(app::MainCommand::AlertSettings).click(); }
     void add(const QString& code)
     {
         child<QLineEdit>(window(), "Edit1").setText(code);

@@ -126,13 +126,13 @@ protected:
             heldBack = window->state().currentCode == shownStock;
             break;
         case Interrupt::TrayShow:
-            window->trayMenu().action(QStringLiteral("N1"))->trigger();
+            window->actions().action(app::MainCommand::ShowMainWindow).trigger();
             // Centred at once; only the height is exact on the narrow offscreen screen.
             heldBack = window->pos().y()
                        != app::centredOn(QGuiApplication::primaryScreen()->geometry(), window->size()).y();
             break;
         case Interrupt::TrayExit:
-            window->trayMenu().action(QStringLiteral("N2"))->trigger();
+            window->actions().action(app::MainCommand::Exit).trigger();
             heldBack = !objects.lifecycle.exitRequested();
             break;
         case Interrupt::Timer1Tick: {

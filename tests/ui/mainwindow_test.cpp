@@ -47,7 +47,17 @@ protected:
         splash = std::make_unique<ui::TForm12>();
         window = std::make_unique<ui::TForm1>(
             objects.services(), *splash, false);
-        window->firstShowSequence().append(QStringLiteral("count"), [this] { ++sequenceRuns; });
+        window->tables().firstShow.setBeforeStep([this](const QString& name) {
+            if (failBefore == name) {
+                if (failSilently)
+                    net::abortSilently();
+                throw std::runtime_error("broken step");
+            }
+            stepsRun << name;
+            // The last step of the table: the sequence got to its end.
+            if (name == app::firstshow::flowMonitorTimer)
+                ++sequenceRuns;
+        });
     }
 
     // Runs the first show and lets the splash timer fire.
@@ -80,6 +90,10 @@ protected:
     std::unique_ptr<ui::TForm12> splash;
     std::unique_ptr<ui::TForm1> window;
     int sequenceRuns = 0;
+    // The first show's steps as they began, and the one made to fail, if any.
+    QStringList stepsRun;
+    QString failBefore;
+    bool failSilently = true;
 };
 
 TEST_F(MainWindowTest, HasItsCaptionSizeBorderAndFont)
@@ -250,20 +264,14 @@ class FirstShowFailureTest : public MainWindowTest,
 TEST_P(FirstShowFailureTest, EndsAtTheFailureAndStillRemovesTheSplash)
 {
     const FailureCase& c = GetParam();
-    bool laterStepRan = false;
-    ASSERT_TRUE(window->firstShowSequence().insertBefore(
-        QString::fromLatin1(c.failBefore), QStringLiteral("failing"), [&c] {
-            if (c.silent)
-                net::abortSilently();
-            throw std::runtime_error("broken step");
-        }));
-    window->firstShowSequence().insertBefore(QString::fromLatin1(c.failBefore),
-                                             QStringLiteral("never"), [&] { laterStepRan = true; });
+    failBefore = QString::fromLatin1(c.failBefore);
+    failSilently = c.silent;
 
     showAndSettle();
 
     EXPECT_TRUE(window->firstShowDone());
-    EXPECT_FALSE(laterStepRan);
+    const QStringList table = window->tables().firstShow.stepNames();
+    EXPECT_EQ(stepsRun, table.mid(0, table.indexOf(failBefore)));
     EXPECT_EQ(sequenceRuns, 0);
     EXPECT_TRUE(splash->isHidden());
     EXPECT_TRUE(window->isVisible());
@@ -293,7 +301,7 @@ TEST_P(TimerGuardTest, FailingHandlerKeepsItsTimerTicking)
     showAndSettle();
     const bool silent = GetParam();
     int runs = 0;
-    window->timers().steps(MainTimer::Timer4).append(QStringLiteral("failing"), [&runs, silent] {
+    window->timers().steps(MainTimer::Timer4).setBeforeStep([&runs, silent](const QString&) {
         ++runs;
         if (silent)
             net::abortSilently();
@@ -344,7 +352,7 @@ TEST_P(TrayTest, MinimiseAndRestoreBringTheWindowBackWithoutRerunningTheStart)
     }
 
     if (tray)
-        window->trayMenu().action(QStringLiteral("N1"))->trigger();
+        window->actions().action(app::MainCommand::ShowMainWindow).trigger();
     else
         window->showNormal();
 
@@ -395,6 +403,61 @@ INSTANTIATE_TEST_SUITE_P(Reasons, TrayActivationTest,
                                            ActivationCase{QSystemTrayIcon::MiddleClick, false},
                                            ActivationCase{QSystemTrayIcon::Unknown, false}));
 
+// The ordered tables: every name bound by the part of the window that owns its work, in the
+// order the loads run.
+TEST_F(MainWindowTest, EveryTableRunsItsStepsInOrderAndEveryNameIsBound)
+{
+    const app::MainTables& tables = window->tables();
+    EXPECT_EQ(window->tables().unboundNames(), QStringList());
+    EXPECT_EQ(tables.firstShow.stepNames(),
+              (QStringList{"centre", "forumGrid", "createbase", "sendbase", "getbase", "getmail", "yzgp",
+                           "readTimeouts", "todayCaption", "timersOn", "parkNotice", "adStrip",
+                           "dashboardLoad", "flowMonitorTimer"}));
+    EXPECT_EQ(tables.dashboardLoad.stepNames(),
+              (QStringList{"stockFile", "weekendQuotePanel", "offHoursIndices", "offHoursQuotePanel",
+                           "holdingsCaption", "commentCaption"}));
+    EXPECT_EQ(tables.newStock.stepNames(), QStringList{"clearTimeChart"});
+    EXPECT_EQ(tables.lookup.stepNames(), (QStringList{"stopFlowMonitor", "newStockReset", "showStockPage",
+                                                      "dashboardLoad", "startFlowMonitor"}));
+    EXPECT_EQ(window->timers().steps(MainTimer::Timer1).stepNames(), (QStringList{"indices", "quotePanel"}));
+    // The dashboard's loaders name the client they fetch through; the quote loads share IdHTTP1.
+    EXPECT_EQ(tables.dashboardLoad.resources(), net::Resources{&window->clients().idHttp1});
+}
+
+// A command offered on the tool bar and in the tray menu is one action in both places, with the
+// button's text on the button and the item's in the menu; a checkable one shows its tick in both.
+TEST_F(MainWindowTest, ToolBarAndTrayShowTheSameCommand)
+{
+    const auto inTray = [this](const QAction* action) {
+        QList<QAction*> all = window->trayMenu().actions();
+        for (const QAction* line : window->trayMenu().actions())
+            if (line->menu())
+                all += line->menu()->actions();
+        return all.contains(action);
+    };
+    struct Shared {
+        app::MainCommand command;
+        const char* button;
+        const char* buttonText;
+        const char* menuText;
+    };
+    for (const Shared& c : {Shared{app::MainCommand::AlertSettings, "ToolButton5", "提示设置", "股价提示设置"},
+                            Shared{app::MainCommand::Recommendations, "ToolButton11", "荐股交流", "荐股交流"},
+                            Shared{app::MainCommand::Ticker, "ToolButton12", "桌面股票", "在桌面显示股价"}}) {
+        QAction& action = window->actions().action(c.command);
+        QToolButton& button = window->toolBar().button(c.command);
+        EXPECT_EQ(button.objectName(), QString::fromLatin1(c.button));
+        EXPECT_EQ(button.defaultAction(), &action);
+        EXPECT_EQ(button.text(), QString::fromUtf8(c.buttonText));
+        EXPECT_EQ(action.text(), QString::fromUtf8(c.menuText));
+        EXPECT_TRUE(inTray(&action)) << c.button;
+    }
+    QAction& ticker = window->actions().action(app::MainCommand::Ticker);
+    ticker.setChecked(true);
+    EXPECT_TRUE(window->toolBar().button(app::MainCommand::Ticker).isChecked());
+    EXPECT_THROW(window->toolBar().button(app::MainCommand::Exit), std::out_of_range);
+}
+
 TEST_F(MainWindowTest, TrayMenuHoldsItsItemsInOrder)
 {
     QStringList top;
@@ -416,10 +479,9 @@ TEST_F(MainWindowTest, TrayMenuHoldsItsItemsInOrder)
     }
     EXPECT_EQ(sub, (QStringList{"实时大单流入流出情况", "实时大单流入流出分布图", "实时知名博客是否提及本股",
                                 "实时综合信息"}));
-    const QAction* ticker = window->trayMenu().action(QStringLiteral("N13"));
-    ASSERT_NE(ticker, nullptr);
-    EXPECT_TRUE(ticker->isCheckable());
-    EXPECT_FALSE(ticker->isChecked());
+    const QAction& ticker = window->actions().action(app::MainCommand::Ticker);
+    EXPECT_TRUE(ticker.isCheckable());
+    EXPECT_FALSE(ticker.isChecked());
 }
 
 // The tray exit writes what the close box writes, so nothing of the run is lost on this way out.
@@ -433,7 +495,7 @@ TEST_F(MainWindowTest, ExitFromTheTrayMenuWritesRemovesTheIconAndEndsTheProgram)
     bool wrote = false;
     window->setWriteOnClose([&wrote] { wrote = true; });
 
-    window->trayMenu().action(QStringLiteral("N2"))->trigger();
+    window->actions().action(app::MainCommand::Exit).trigger();
 
     EXPECT_FALSE(window->trayIcon().isVisible());
     EXPECT_TRUE(objects.lifecycle.exitRequested());

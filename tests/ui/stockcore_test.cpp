@@ -194,6 +194,74 @@ TEST_F(StockCoreTest, SecondClickDuringALookupIsIgnored)
     EXPECT_TRUE(objects.prompter.errors.isEmpty());
 }
 
+// ---- the dashboard load ---------------------------------------------------------------------
+
+struct DashboardCase {
+    const char* name;
+    QDateTime at;
+    int quotePanelLoads;
+    int indexLoads;
+};
+
+class DashboardLoadTest : public StockCoreTest, public ::testing::WithParamInterface<DashboardCase> {};
+
+// The one-off quote loads of a lookup's dashboard follow the day and the second; the stock file
+// is written before them, the captions after.
+TEST_P(DashboardLoadTest, OneOffQuoteLoadsFollowTheDayAndTime)
+{
+    const DashboardCase& c = GetParam();
+    objects.clock.freezeAt(c.at);
+    start();
+    const QString code = QStringLiteral("600036");
+    int panelLoads = -1; // the lookup's own check is the first request of the code
+    objects.market.duringQuoteRequest = [&](const QString& requested) {
+        if (requested != code)
+            return;
+        if (++panelLoads > 0)
+            EXPECT_EQ(readGbk(file("gp06856.dat")), QStringLiteral("600036\r\n"));
+    };
+    const int indexBefore = objects.market.indexRequests();
+
+    lookUp(code);
+
+    EXPECT_EQ(panelLoads, c.quotePanelLoads);
+    EXPECT_EQ(objects.market.indexRequests() - indexBefore, c.indexLoads);
+    EXPECT_EQ(boxTitle("GroupBox5"), QStringLiteral("招商银行-最近30日主力散户持仓对比"));
+    EXPECT_EQ(boxTitle("GroupBox1"), QStringLiteral("网民对(招商银行)的最新热评（所有数据仅供参考）"));
+    EXPECT_EQ(readGbk(file("gp06856.dat")), QStringLiteral("600036\r\n"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Moments, DashboardLoadTest,
+    ::testing::Values(
+        DashboardCase{"saturdayEvening", QDateTime(QDate(2026, 12, 12), QTime(20, 0)), 2, 1},
+        DashboardCase{"sundayMorning", QDateTime(QDate(2026, 12, 13), QTime(10, 0)), 1, 0},
+        DashboardCase{"thursdayMorning", QDateTime(QDate(2026, 12, 10), QTime(10, 0)), 0, 0},
+        DashboardCase{"lastSecondBeforeTheWindow", QDateTime(QDate(2026, 12, 10), QTime(9, 9, 59, 999)), 1, 1},
+        DashboardCase{"lastSecondOfTheWindow", QDateTime(QDate(2026, 12, 10), QTime(15, 5, 0, 999)), 0, 0},
+        DashboardCase{"firstSecondAfterTheWindow", QDateTime(QDate(2026, 12, 10), QTime(15, 5, 1)), 1, 1}),
+    testsupport::CaseName());
+
+// A stock file that cannot be written ends the load before any page is fetched; the stock is
+// the new one all the same, and the flow monitor stays off.
+TEST_F(StockCoreTest, StockFileWriteFailureEndsTheLoadBeforeAnyFetch)
+{
+    objects.clock.freezeAt(QDateTime(QDate(2026, 12, 12), QTime(20, 0)));
+    start();
+    QFile::remove(file("gp06856.dat"));
+    ASSERT_TRUE(QDir(objects.dataDir.path()).mkdir(QStringLiteral("gp06856.dat")));
+    const int indexBefore = objects.market.indexRequests();
+
+    lookUp(QStringLiteral("600036"));
+
+    EXPECT_EQ(objects.market.quoteRequests(QStringLiteral("600036")), 1);
+    EXPECT_EQ(objects.market.indexRequests(), indexBefore);
+    EXPECT_EQ(window->state().currentCode, QStringLiteral("600036"));
+    EXPECT_NE(boxTitle("GroupBox5"), QStringLiteral("招商银行-最近30日主力散户持仓对比"));
+    EXPECT_FALSE(window->timers().isActive(MainTimer::Timer7));
+    EXPECT_TRUE(objects.prompter.errors.isEmpty());
+}
+
 // ---- Timer1: quote panel and index box ------------------------------------------------------
 
 struct TickCase {
@@ -432,7 +500,7 @@ TEST_P(ExitTest, BothExitsWriteTheChannelFilesAndAFailedWriteKeepsTheProgram)
     if (c.exit == Exit::CloseBox)
         window->close();
     else
-        window->trayMenu().action(QStringLiteral("N2"))->trigger();
+        window->actions().action(app::MainCommand::Exit).trigger();
 
     if (c.blockedFile) {
         EXPECT_TRUE(window->isVisible());

@@ -487,8 +487,8 @@ protected:
                                   app::MainTimer::Timer9})
             set->mainWindow.timers().stop(id);
     }
-    QAction& trayItem() { return *set->mainWindow.trayMenu().action(QStringLiteral("N13")); }
-    QToolButton& toolButton() { return *set->mainWindow.toolBar().button(QStringLiteral("ToolButton12")); }
+    QAction& trayItem() { return set->mainWindow.actions().action(app::MainCommand::Ticker); }
+    QToolButton& toolButton() { return set->mainWindow.toolBar().button(app::MainCommand::Ticker); }
 
     uitest::ShellObjects objects;
     std::unique_ptr<ui::WindowSet> set;
@@ -541,6 +541,7 @@ TEST_P(TickerSwitchTest, TrayItemMarkFollowsTheTicker)
         SCOPED_TRACE(way);
         EXPECT_EQ(set->ticker.isVisible(), shown);
         EXPECT_EQ(trayItem().isChecked(), shown);
+        EXPECT_EQ(toolButton().isChecked(), shown);
         EXPECT_EQ(set->ticker.timer1().isActive(), shown);
     }
     EXPECT_EQ(set->ticker.height(), 120);

@@ -134,7 +134,7 @@ TEST_P(ProgramEndTest, EndsTheMessageLoop)
     const QString way = QString::fromLatin1(GetParam());
     QTimer::singleShot(50, &set->mainWindow, [this, way] {
         if (way == QLatin1String("trayExit"))
-            set->mainWindow.trayMenu().action(QStringLiteral("N2"))->trigger();
+            set->mainWindow.actions().action(app::MainCommand::Exit).trigger();
         else
             set->mainWindow.close();
     });

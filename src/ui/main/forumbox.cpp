@@ -1,5 +1,8 @@
 #include "ui/main/forumbox.h"
 
+#include "app/dashboardcaptions.h"
+#include "app/mainstate.h"
+#include "app/maintables.h"
 #include "app/shelltexts.h"
 #include "ui/fonts.h"
 #include "ui/widgetparts.h"
@@ -9,8 +12,10 @@
 
 namespace ui::main {
 
-ForumBox::ForumBox(QWidget& column)
-    : QGroupBox(app::forumBoxCaptionBeforeFirstStock(), &column), m_grid(new QTableWidget(this))
+ForumBox::ForumBox(QWidget& column, const app::MainState& state)
+    : QGroupBox(app::forumBoxCaptionBeforeFirstStock(), &column),
+      m_state(state),
+      m_grid(new QTableWidget(this))
 {
     place(*this, "GroupBox1", QRect(6, 43, 520, 165));
     place(*m_grid, "StringGrid1", QRect(4, 14, 515, 150));
@@ -28,6 +33,13 @@ ForumBox::ForumBox(QWidget& column)
     for (int c = 0; const int width : {21, 330, 61, 82})
         m_grid->setColumnWidth(c++, width);
     resetGrid();
+}
+
+void ForumBox::bindSteps(app::MainTables& tables)
+{
+    tables.firstShow.bind(app::firstshow::forumGrid, [this] { resetGrid(); });
+    tables.dashboardLoad.bind(app::dashboard::commentCaption,
+                              [this] { setTitle(app::commentBoxCaption(m_state.currentName)); });
 }
 
 void ForumBox::resetGrid()

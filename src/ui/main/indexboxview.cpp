@@ -1,6 +1,10 @@
 #include "ui/main/indexboxview.h"
 
+#include "app/clock.h"
+#include "app/maintables.h"
 #include "app/shelltexts.h"
+#include "app/tradinghours.h"
+#include "net/httpclient.h"
 #include "quotes/indexquotes.h"
 #include "ui/labelcolours.h"
 #include "ui/widgetparts.h"
@@ -30,16 +34,31 @@ QLabel* indexLine(QWidget& box, const char* name, const QString& caption, int to
 } // namespace
 
 IndexBoxView::IndexBoxView(QWidget& parent, net::HttpClient& client, const QString& quoteSite,
-                           std::function<void()> onFailure)
+                           const app::Clock& clock, std::function<void()> onFailure)
     : QWidget(&parent),
       m_client(client),
       m_quoteSite(quoteSite),
+      m_clock(clock),
       m_onFailure(std::move(onFailure)),
       m_shanghai(indexLine(*this, "Label31", app::shanghaiIndexCaption(), 0)),
       m_shenzhen(indexLine(*this, "Label32", app::shenzhenIndexCaption(), 21))
 {
     // Four pixels in from the window's right edge, level with the code box.
     place(*this, "indexBox", QRect(parent.width() - lineWidth - 4, 8, lineWidth, 21 + lineHeight));
+}
+
+void IndexBoxView::bindSteps(app::MainTables& tables)
+{
+    const net::Resources client = {&m_client};
+    tables.dashboardLoad.bind(app::dashboard::offHoursIndices, client, [this] {
+        if (app::dashboardLoadsQuotesOnce(m_clock.timeOfDay()))
+            getvtzs();
+    });
+    tables.timers.steps(app::MainTimer::Timer1).bind(app::ticks::indices, client, [this] {
+        if (app::indicesDue(m_indexTicks))
+            getvtzs();
+        ++m_indexTicks;
+    });
 }
 
 void IndexBoxView::getvtzs()

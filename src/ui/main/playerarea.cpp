@@ -1,5 +1,7 @@
 #include "ui/main/playerarea.h"
 
+#include "app/mainstate.h"
+#include "app/maintables.h"
 #include "app/shelltexts.h"
 #include "net/browseropener.h"
 #include "ui/widgetparts.h"
@@ -24,7 +26,8 @@ void load(QWebEngineView& browser, const QString& address)
 
 } // namespace
 
-PlayerArea::PlayerArea(QWidget& parent) : QFrame(&parent)
+PlayerArea::PlayerArea(QWidget& parent, const app::Clock& clock, const app::MainState& state)
+    : QFrame(&parent), m_clock(clock), m_state(state)
 {
     place(*this, "playerArea", QRect(1, 236, 400, 366));
     setStyleSheet(QStringLiteral(
@@ -48,6 +51,16 @@ PlayerArea::PlayerArea(QWidget& parent) : QFrame(&parent)
 
     m_favouritesDeleteMenu.setObjectName(QStringLiteral("N9"));
     m_favouritesDeleteMenu.setTitle(QStringLiteral("删除收藏夹节目"));
+}
+
+void PlayerArea::bindSteps(app::MainTables& tables)
+{
+    tables.firstShow.bind(app::firstshow::todayCaption,
+                          [this] { showToday(app::todayCaption(m_clock)); });
+    tables.firstShow.bind(app::firstshow::parkNotice, [this] { parkNotice(); });
+    tables.firstShow.bind(app::firstshow::adStrip, [this] {
+        showAdStrip(m_state.serviceBase + QStringLiteral("/gpcgad.html"));
+    });
 }
 
 void PlayerArea::showToday(const QString& caption)

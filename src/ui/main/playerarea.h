@@ -6,6 +6,12 @@
 class QLabel;
 class QWebEngineView;
 
+namespace app {
+class Clock;
+struct MainState;
+struct MainTables;
+} // namespace app
+
 namespace ui::main {
 
 // The player area at the lower left: the titles, the notice browser WebBrowser5, the
@@ -16,7 +22,9 @@ class PlayerArea final : public QFrame {
     Q_DISABLE_COPY_MOVE(PlayerArea)
 
 public:
-    explicit PlayerArea(QWidget& parent);
+    PlayerArea(QWidget& parent, const app::Clock& clock, const app::MainState& state);
+
+    void bindSteps(app::MainTables& tables);
 
     // The second title: "(今天是…)" from the first show on.
     void showToday(const QString& caption);
@@ -33,6 +41,8 @@ public:
     void listFavouritesToDelete(const QStringList& names);
 
 private:
+    const app::Clock& m_clock;
+    const app::MainState& m_state;
     QLabel* m_subtitle = nullptr;
     QWebEngineView* m_notice = nullptr;
     QWebEngineView* m_adStrip = nullptr;

@@ -4,6 +4,10 @@
 
 class QChartView;
 
+namespace app {
+struct MainTables;
+}
+
 namespace ui::main {
 
 // The big-trade time chart box GroupBox4 with Chart1.
@@ -13,6 +17,8 @@ class TimeChartBox final : public QGroupBox {
 
 public:
     explicit TimeChartBox(QWidget& column);
+
+    void bindSteps(app::MainTables& tables);
 
     // A new stock starts with an empty chart.
     void removeAllSeries();

@@ -3,6 +3,8 @@
 #include "app/codeentry.h"
 #include "app/shelltexts.h"
 #include "ui/artwork.h"
+#include "ui/main/commandbutton.h"
+#include "ui/main/mainactions.h"
 #include "ui/codekeyfilter.h"
 #include "ui/codevalidator.h"
 #include "ui/fonts.h"
@@ -22,30 +24,31 @@ constexpr std::array<int, 8> buttonHues = {0, 30, 200, 280, 120, 50, 170, 330};
 
 } // namespace
 
-ToolBarStrip::ToolBarStrip(QWidget& parent) : QFrame(&parent)
+ToolBarStrip::ToolBarStrip(QWidget& parent, const MainActions& actions) : QFrame(&parent)
 {
     place(*this, "ToolBar1", QRect(0, 0, parent.width(), height));
     setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
     setAutoFillBackground(true);
-    addCodeEntry(addButtons());
+    addCodeEntry(addButtons(actions));
 }
 
-int ToolBarStrip::addButtons()
+int ToolBarStrip::addButtons(const MainActions& actions)
 {
     int x = 2;
     int i = 0;
-    for (const app::ToolButtonText& entry : app::toolButtonTexts()) {
-        auto* button = new QToolButton(this);
-        button->setObjectName(QString::fromLatin1(entry.objectName));
-        button->setText(entry.text);
-        button->setToolTip(entry.hint);
-        button->setIcon(toolIcon(entry.text.left(1), buttonHues.at(i++)));
+    for (app::MainCommand command : app::toolBarCommands()) {
+        const app::CommandEntry& entry = app::commandEntry(command);
+        QAction& action = actions.action(command);
+        action.setIcon(toolIcon(entry.buttonText.left(1), buttonHues.at(std::size_t(i++))));
+        auto* button = new CommandButton(action, entry.hint, this);
+        button->setObjectName(QString::fromLatin1(entry.buttonName));
         button->setIconSize(QSize(28, 28));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setAutoRaise(true);
         button->setFont(songFont(12));
         button->setGeometry(x, 1, buttonWidth, height - 2);
         x += buttonWidth;
+        m_buttons.emplace(command, button);
     }
     return x;
 }
@@ -70,11 +73,6 @@ void ToolBarStrip::addCodeEntry(int left)
     m_lookupButton->setCursor(Qt::PointingHandCursor);
     connect(m_lookupButton, &QToolButton::clicked, this,
             [this] { emit lookupClicked(m_codeBox->text()); });
-}
-
-QToolButton* ToolBarStrip::button(const QString& objectName) const
-{
-    return findChild<QToolButton*>(objectName, Qt::FindDirectChildrenOnly);
 }
 
 void ToolBarStrip::showCode(const QString& code)

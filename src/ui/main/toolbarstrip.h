@@ -1,14 +1,20 @@
 #pragma once
 
+#include "app/maincommands.h"
+
 #include <QFrame>
+
+#include <map>
 
 class QLineEdit;
 class QToolButton;
 
 namespace ui::main {
 
-// The tool bar across the top: the eight buttons, then the code box Edit1 and the picture
-// button Image17 that starts a lookup.
+class MainActions;
+
+// The tool bar across the top: the eight command buttons (each showing its command's action),
+// then the code box Edit1 and the picture button Image17 that starts a lookup.
 class ToolBarStrip final : public QFrame {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ToolBarStrip)
@@ -16,13 +22,12 @@ class ToolBarStrip final : public QFrame {
 public:
     static constexpr int height = 55;
 
-    explicit ToolBarStrip(QWidget& parent);
+    ToolBarStrip(QWidget& parent, const MainActions& actions);
 
     QLineEdit& codeBox() { return *m_codeBox; }
     QToolButton& lookupButton() { return *m_lookupButton; }
-    // One of the eight buttons by its object name (ToolButton5, ToolButton12 …); null when there
-    // is none.
-    QToolButton* button(const QString& objectName) const;
+    // The button of a tool-bar command; throws std::out_of_range for a command without one.
+    QToolButton& button(app::MainCommand command) const { return *m_buttons.at(command); }
 
     void showCode(const QString& code);
     void focusCodeBox();
@@ -32,9 +37,10 @@ signals:
     void lookupClicked(const QString& code);
 
 private:
-    int addButtons();
+    int addButtons(const MainActions& actions);
     void addCodeEntry(int left);
 
+    std::map<app::MainCommand, QToolButton*> m_buttons;
     QLineEdit* m_codeBox = nullptr;
     QToolButton* m_lookupButton = nullptr;
 };

@@ -1,44 +1,24 @@
 #include "ui/main/traymenu.h"
 
-#include "app/shelltexts.h"
+#include "app/maincommands.h"
+#include "ui/main/mainactions.h"
 
 namespace ui::main {
 
-namespace {
-
-void fill(QMenu& menu, const std::vector<app::TrayMenuEntry>& entries)
-{
-    for (const app::TrayMenuEntry& entry : entries) {
-        if (!entry.children.empty()) {
-            QMenu* sub = menu.addMenu(entry.text);
-            sub->setObjectName(entry.objectName);
-            sub->menuAction()->setObjectName(entry.objectName);
-            fill(*sub, entry.children);
-            continue;
-        }
-        QAction* action = menu.addAction(entry.text);
-        action->setObjectName(entry.objectName);
-        action->setCheckable(entry.checkable);
-        action->setChecked(entry.checkedAtStart);
-    }
-}
-
-} // namespace
-
-TrayMenu::TrayMenu()
+TrayMenu::TrayMenu(const MainActions& actions)
 {
     setObjectName(QStringLiteral("PopupMenu1"));
-    fill(*this, app::trayMenuLayout());
-
-    // The notice switches: a click sets the tick again; only their pause boxes take it away.
-    if (const QMenu* notices = findChild<QMenu*>(QStringLiteral("resumeNoticesMenu")))
-        for (QAction* item : notices->actions())
-            connect(item, &QAction::triggered, item, [item] { item->setChecked(true); });
-}
-
-QAction* TrayMenu::action(const QString& objectName) const
-{
-    return findChild<QAction*>(objectName);
+    for (const app::TrayMenuLine& line : app::trayMenuLayout()) {
+        if (!line.submenuName) {
+            addAction(&actions.action(line.command));
+            continue;
+        }
+        QMenu* sub = addMenu(line.submenuText);
+        sub->setObjectName(QString::fromLatin1(line.submenuName));
+        sub->menuAction()->setObjectName(QString::fromLatin1(line.submenuName));
+        for (app::MainCommand child : line.children)
+            sub->addAction(&actions.action(child));
+    }
 }
 
 } // namespace ui::main

@@ -1,42 +1,53 @@
-#include "app/clientgates.h"
+#include "app/resourcegates.h"
 
 #include "net/httpclient.h"
-#include "support/rawhttpserver.h"
+#include "support/httpfixture.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QTimer>
+#include <QHttpServerResponder>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
 
 using namespace Qt::StringLiterals;
 
-const QByteArray okReply = "HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok";
-
-void processEventsFor(int msecs)
-{
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < msecs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-}
-
-class ClientGatesTest : public ::testing::Test {
+// Two sites whose replies wait for what the test does in the middle of them: each handler runs
+// while the client that asked is still busy, then answers "ok".
+class ResourceGatesTest : public ::testing::Test {
 protected:
-    ClientGatesTest() { slow.replyRaw(okReply, 300); }
+    ResourceGatesTest()
+    {
+        for (testsupport::HttpFixture* site : {&outer, &inner})
+            site->serve(u"/page"_s, [this, site](const QHttpServerRequest&, QHttpServerResponder& responder) {
+                auto& during = site == &outer ? duringOuter : duringInner;
+                if (during)
+                    std::exchange(during, {})();
+                responder.write("ok", "text/plain");
+            });
+    }
 
-    testsupport::RawHttpServer slow;
+    // What queued work there is (the gates hear of a freed resource from the event loop).
+    static void settle()
+    {
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+    }
+
+    testsupport::HttpFixture outer;
+    testsupport::HttpFixture inner;
+    std::function<void()> duringOuter;
+    std::function<void()> duringInner;
     net::HttpClient quotes{u"IdHTTP1"_s};
     net::HttpClient lookup{u"IdHTTPgj"_s};
-    app::ClientGates gates;
+    app::ResourceGates gates;
     QStringList ran;
 };
 
-TEST_F(ClientGatesTest, CommandWithFreeClientsRunsAtOnce)
+TEST_F(ResourceGatesTest, CommandWithFreeResourcesRunsAtOnce)
 {
     EXPECT_TRUE(gates.run(u"click"_s, {&quotes, &lookup}, [this] { ran << u"click"_s; }));
     EXPECT_EQ(ran, QStringList{u"click"_s});
@@ -45,11 +56,11 @@ TEST_F(ClientGatesTest, CommandWithFreeClientsRunsAtOnce)
 
 // A click while its client waits for another handler's reply: the request in flight ends
 // normally, and the click runs once afterwards, from the event loop, with what the last of
-// several clicks brought. A command that needs no busy client is not held up.
-TEST_F(ClientGatesTest, CommandOnABusyClientRunsOnceWhenTheReplyIsIn)
+// several clicks brought. A command that needs no busy resource is not held up.
+TEST_F(ResourceGatesTest, CommandOnABusyClientRunsOnceWhenTheReplyIsIn)
 {
     bool ranInsideTheWait = false;
-    QTimer::singleShot(20, [&] {
+    duringOuter = [&] {
         for (const QString& code : {u"600036"_s, u"000001"_s})
             EXPECT_FALSE(gates.run(u"lookup"_s, {&lookup, &quotes}, [&, code] {
                 ranInsideTheWait = quotes.busy();
@@ -57,12 +68,12 @@ TEST_F(ClientGatesTest, CommandOnABusyClientRunsOnceWhenTheReplyIsIn)
             }));
         EXPECT_TRUE(gates.waiting(u"lookup"_s));
         EXPECT_TRUE(gates.run(u"tray"_s, {}, [&] { ran << u"tray"_s; }));
-    });
+    };
 
-    EXPECT_EQ(quotes.get(slow.url()), "ok");
+    EXPECT_EQ(quotes.get(outer.url(u"/page"_s)), "ok");
     EXPECT_EQ(ran, QStringList{u"tray"_s});
 
-    processEventsFor(50);
+    settle();
     EXPECT_EQ(ran, (QStringList{u"tray"_s, u"000001"_s}));
     EXPECT_FALSE(ranInsideTheWait);
     EXPECT_FALSE(gates.waiting(u"lookup"_s));
@@ -70,40 +81,38 @@ TEST_F(ClientGatesTest, CommandOnABusyClientRunsOnceWhenTheReplyIsIn)
 
 // The outer handler waits on one client, a nested one on another: a command that needs both
 // waits through the inner reply and runs after the outer one.
-TEST_F(ClientGatesTest, CommandWaitsUntilEveryClientItNamesIsFree)
+TEST_F(ResourceGatesTest, CommandWaitsUntilEveryResourceItNamesIsFree)
 {
-    testsupport::RawHttpServer quick;
-    quick.replyRaw(okReply, 80);
     bool bothFree = false;
-    QTimer::singleShot(20, [&] {
-        QTimer::singleShot(10, [&] {
+    duringOuter = [&] {
+        duringInner = [&] {
             gates.run(u"lookup"_s, {&lookup, &quotes}, [&] {
                 bothFree = !lookup.busy() && !quotes.busy();
                 ran << u"lookup"_s;
             });
-        });
-        EXPECT_EQ(lookup.get(quick.url()), "ok");
-        processEventsFor(30);
+        };
+        EXPECT_EQ(lookup.get(inner.url(u"/page"_s)), "ok");
+        settle();
         EXPECT_TRUE(ran.isEmpty()) << "ran while the outer request still waited";
-    });
+    };
 
-    EXPECT_EQ(quotes.get(slow.url()), "ok");
-    processEventsFor(50);
+    EXPECT_EQ(quotes.get(outer.url(u"/page"_s)), "ok");
+    settle();
     EXPECT_EQ(ran, QStringList{u"lookup"_s});
     EXPECT_TRUE(bothFree);
 }
 
 // A window closed during the wait takes its client with it; what waited for that client is
 // dropped instead of running against a client that is gone.
-TEST_F(ClientGatesTest, CommandWaitingForAClientThatIsGoneNeverRuns)
+TEST_F(ResourceGatesTest, CommandWaitingForAResourceThatIsGoneNeverRuns)
 {
     auto windowClient = std::make_unique<net::HttpClient>(u"IdHTTP1"_s);
-    QTimer::singleShot(20, [&] {
-        gates.run(u"button"_s, {windowClient.get()}, [&] { ran << u"button"_s; });
+    duringOuter = [&] {
+        gates.run(u"button"_s, {windowClient.get(), &lookup}, [&] { ran << u"button"_s; });
         windowClient.reset();
-    });
-    EXPECT_THROW(windowClient->get(slow.url()), net::HttpError);
-    processEventsFor(50);
+    };
+    EXPECT_THROW(windowClient->get(outer.url(u"/page"_s)), net::HttpError);
+    settle();
     EXPECT_TRUE(ran.isEmpty());
     EXPECT_FALSE(gates.waiting(u"button"_s));
 }
