@@ -33,7 +33,8 @@ int help(const QString& text)
 
 int run(const cli::Command& command, const cli::CliRequest& request)
 {
-    if (!request.configPath.isEmpty() && !QFileInfo::exists(request.configPath))
+    // A folder given for the file would quietly leave every site at its default.
+    if (!request.configPath.isEmpty() && !QFileInfo(request.configPath).isFile())
         return usage(QStringLiteral("no such file: ") + request.configPath);
     const app::Sites sites = app::Sites::fromFile(
         request.configPath.isEmpty() ? app::Sites::defaultIniPath() : request.configPath);

@@ -48,6 +48,15 @@ INSTANTIATE_TEST_SUITE_P(
         ExitCase{"missing code", {u"quote"_qs}, false, 64, "usage: lantuo-cli"},
         ExitCase{"bad --at", {u"--at"_qs, u"yesterday"_qs, u"index"_qs}, false, 64, "usage:"}));
 
+// A folder is not a sites file: taking it would leave every site at its compiled-in default.
+TEST_F(CliTest, AConfigThatIsAFolderIsRefused)
+{
+    const CliRun r = run({u"--config"_qs, dir.path(), u"index"_qs});
+    EXPECT_EQ(r.exitCode, 64);
+    EXPECT_TRUE(r.standardError.contains(u"no such file: "_qs + dir.path())) << r.standardError.toStdString();
+    EXPECT_TRUE(server.requests().isEmpty());
+}
+
 // The usage line on standard output, every command in the table's order; without a command the
 // same line is bad usage.
 TEST_F(CliTest, HelpListsEveryCommandAndNoCommandIsBadUsage)
