@@ -1,52 +1,37 @@
 #include "cli/clirequest.h"
 
-#include "cli/commands.h"
+#include "cli/command.h"
+#include "cli/jsonout.h"
+#include "cli/options.h"
 
 namespace cli {
 
-QString usageLine()
-{
-    QString usage = QStringLiteral(
-        "usage: lantuo-cli [--config SITES.INI] [--at \"YYYY-MM-DD HH:MM:SS\"] COMMAND\ncommands:");
-    for (const Command& command : commandTable())
-        usage += QStringLiteral("\n  ") + QString::fromUtf8(command.name)
-                 + (*command.arguments ? QStringLiteral(" ") + QString::fromUtf8(command.arguments)
-                                       : QString());
-    return usage;
-}
-
 std::optional<CliRequest> parseCliRequest(const QStringList& args, QString& error)
 {
-    CliRequest request;
-    qsizetype i = 0;
-    for (; i < args.size() && args[i].startsWith(QLatin1String("--")); ++i) {
-        const QString& option = args[i];
-        if (i + 1 >= args.size()) {
-            error = option + QStringLiteral(" needs a value");
-            return std::nullopt;
-        }
-        const QString value = args[++i];
-        if (option == QLatin1String("--config")) {
-            request.configPath = value;
-        } else if (option == QLatin1String("--at")) {
-            const QDateTime at = QDateTime::fromString(value, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-            if (!at.isValid()) {
-                error = QStringLiteral("--at wants \"YYYY-MM-DD HH:MM:SS\", not ") + value;
+    try {
+        const Options options(args, {QStringLiteral("--config"), QStringLiteral("--at")},
+                              {QStringLiteral("--help")}, Options::Positionals::AfterOptions);
+        CliRequest request;
+        request.configPath = options.value(QStringLiteral("--config")).value_or(QString());
+        if (const std::optional<QString> at = options.value(QStringLiteral("--at"))) {
+            request.at = QDateTime::fromString(*at, QString::fromLatin1(momentFormat));
+            if (!request.at->isValid()) {
+                error = QStringLiteral("--at wants \"YYYY-MM-DD HH:MM:SS\", not ") + *at;
                 return std::nullopt;
             }
-            request.at = at;
-        } else {
-            error = QStringLiteral("unknown option ") + option;
+        }
+        request.help = options.flag(QStringLiteral("--help"));
+        if (!request.help && options.positional().isEmpty()) {
+            error = QStringLiteral("no command");
             return std::nullopt;
         }
-    }
-    if (i >= args.size()) {
-        error = QStringLiteral("no command");
+        request.command = options.positional().value(0);
+        request.arguments = options.positional().mid(1);
+        return request;
+    } catch (const UsageError& e) {
+        error = QString::fromStdString(e.what());
         return std::nullopt;
     }
-    request.command = args[i];
-    request.arguments = args.mid(i + 1);
-    return request;
 }
 
 } // namespace cli

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "app/prompter.h"
-
-#include <QStringList>
+#include "cli/textprompter.h"
 
 namespace app {
 class Clock;
@@ -11,30 +9,12 @@ struct Sites;
 
 namespace cli {
 
-// Boxes become text: errors and messages are kept for standard error, questions are answered
-// with Cancel, as nobody is there to press OK.
-class TextPrompter final : public app::Prompter {
-public:
-    void error(const QString& text) override { shown.append(text); }
-    void inform(const QString& text) override { shown.append(text); }
-    bool ask(const QString& text) override
-    {
-        questions.append(text);
-        return false;
-    }
-    QString lastShown() const { return shown.isEmpty() ? QString() : shown.last(); }
-
-    QStringList shown;
-    QStringList questions;
-};
-
+// What a command works with: the sites, the clock every date and time is read from (so --at
+// holds for all commands) and the record of the boxes the client would have shown.
 struct CommandContext {
     const app::Sites& sites;
     const app::Clock& clock;
     TextPrompter& prompter;
 };
-
-// The direction of a rise or fall as scripts read it: "up" or "down".
-QString directionName(bool up);
 
 } // namespace cli

@@ -1,34 +1,48 @@
 // lantuo-cli: the client's loaders without windows. Prints one JSON object (UTF-8) and exits 0;
 // a loader's failure prints its message on standard error and exits 2; bad usage exits 64.
+// --help, before a command or among its arguments, prints the usage on standard output and
+// exits 0.
 
 #include "app/clock.h"
 #include "app/sites.h"
 #include "cli/clirequest.h"
-#include "cli/commands.h"
+#include "cli/commandtable.h"
+#include "cli/jsonout.h"
+#include "cli/options.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QJsonDocument>
-
-#include <cstdio>
 
 namespace {
 
 constexpr int exitLoaderFailure = 2;
 constexpr int exitUsage = 64;
 
-void printLine(FILE* stream, const QString& text)
+int usage(const QString& reason, const QString& usageText = cli::usageLine())
 {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fputc('\n', stream);
+    cli::printLine(stderr, QStringLiteral("lantuo-cli: ") + reason);
+    cli::printLine(stderr, usageText);
+    return exitUsage;
 }
 
-int usage(const QString& reason)
+int help(const QString& text)
 {
-    printLine(stderr, QStringLiteral("lantuo-cli: ") + reason);
-    printLine(stderr, cli::usageLine());
-    return exitUsage;
+    cli::printLine(stdout, text);
+    return 0;
+}
+
+int run(const cli::Command& command, const cli::CliRequest& request)
+{
+    // A folder given for the file would quietly leave every site at its default.
+    if (!request.configPath.isEmpty() && !QFileInfo(request.configPath).isFile())
+        return usage(QStringLiteral("no such file: ") + request.configPath);
+    const app::Sites sites = app::Sites::fromFile(
+        request.configPath.isEmpty() ? app::Sites::defaultIniPath() : request.configPath);
+    app::Clock clock;
+    if (request.at)
+        clock.startAt(*request.at);
+    cli::printJsonLine(cli::runCommand(command, request.arguments, sites, clock));
+    return 0;
 }
 
 } // namespace
@@ -43,25 +57,22 @@ int main(int argc, char** argv)
         cli::parseCliRequest(application.arguments().mid(1), error);
     if (!request)
         return usage(error);
+    if (request->help)
+        return help(cli::usageLine());
 
-    if (!request->configPath.isEmpty() && !QFileInfo::exists(request->configPath))
-        return usage(QStringLiteral("no such file: ") + request->configPath);
-    const app::Sites sites = app::Sites::fromFile(
-        request->configPath.isEmpty() ? app::Sites::defaultIniPath() : request->configPath);
-    app::Clock clock;
-    if (request->at)
-        clock.startAt(*request->at);
-
+    const cli::Command* command = cli::findCommand(request->command);
+    if (!command)
+        return usage(QStringLiteral("unknown command ") + request->command);
+    if (cli::asksForHelp(request->arguments))
+        return help(cli::commandHelp(*command));
     try {
-        const QJsonObject result =
-            cli::runCommand(request->command, request->arguments, sites, clock);
-        printLine(stdout, QString::fromUtf8(QJsonDocument(result).toJson(QJsonDocument::Compact)));
-        return 0;
+        return run(*command, *request);
     } catch (const cli::UsageError& e) {
-        return usage(QString::fromStdString(e.what()));
+        // The command's own usage line says more than the whole list.
+        return usage(QString::fromStdString(e.what()), cli::commandUsage(*command));
     } catch (const cli::LoaderFailure& failure) {
         if (!failure.message.isEmpty())
-            printLine(stderr, failure.message);
+            cli::printLine(stderr, failure.message);
         return exitLoaderFailure;
     }
 }

@@ -50,6 +50,8 @@ CliRun CliTest::run(const QStringList& arguments)
     CliRun result;
     result.exitCode = process.exitCode();
     result.standardError = QString::fromUtf8(process.readAllStandardError());
-    result.json = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+    const QByteArray output = process.readAllStandardOutput();
+    result.standardOutput = QString::fromUtf8(output);
+    result.json = QJsonDocument::fromJson(output).object();
     return result;
 }

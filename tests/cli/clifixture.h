@@ -12,7 +12,8 @@
 
 struct CliRun {
     int exitCode = -1;
-    QJsonObject json;
+    QJsonObject json;      // standard output read as one JSON object
+    QString standardOutput;
     QString standardError;
 };
 

@@ -15,9 +15,9 @@ namespace {
 
 const QString number = QStringLiteral("13812345678");
 
-class PhoneCommandsTest : public CliTest {
+class CliPhoneCommandsTest : public CliTest {
 protected:
-    PhoneCommandsTest()
+    CliPhoneCommandsTest()
     {
         feedRows.insert(QStringLiteral("000001"), "000001,平安银行,10.00,0.50%,0.05,9.99,10,10.00,20,"
                                                   "1000,100.0,9.90,x,10.10,9.80,10,5,");
@@ -50,7 +50,7 @@ protected:
     QByteArrayList registered;
 };
 
-TEST_F(PhoneCommandsTest, RegisterStoresTheNumberAndAKnownNumberIsToldSo)
+TEST_F(CliPhoneCommandsTest, RegisterStoresTheNumberAndAKnownNumberIsToldSo)
 {
     const CliRun first = run(withConfig({"register", number}));
     ASSERT_EQ(first.exitCode, 0) << first.standardError.toStdString();
@@ -64,7 +64,7 @@ TEST_F(PhoneCommandsTest, RegisterStoresTheNumberAndAKnownNumberIsToldSo)
     EXPECT_EQ(again.json[QStringLiteral("message")].toString(), number + QStringLiteral("手机号码已存在"));
 }
 
-TEST_F(PhoneCommandsTest, TenDigitsAndAFailingServiceAreRefusedAndStoreNothing)
+TEST_F(CliPhoneCommandsTest, TenDigitsAndAFailingServiceAreRefusedAndStoreNothing)
 {
     const CliRun tenDigits = run(withConfig({"register", "1381234567"}));
     EXPECT_EQ(tenDigits.exitCode, 2);
@@ -78,7 +78,7 @@ TEST_F(PhoneCommandsTest, TenDigitsAndAFailingServiceAreRefusedAndStoreNothing)
     EXPECT_EQ(run(withConfig({"watch"})).json[QStringLiteral("phoneNumber")].toString(), QString());
 }
 
-TEST_F(PhoneCommandsTest, SaveSendsTheCopyInOrderAndPrintsIt)
+TEST_F(CliPhoneCommandsTest, SaveSendsTheCopyInOrderAndPrintsIt)
 {
     ASSERT_EQ(run(withConfig({"watch", "add", "600036"})).exitCode, 0);
     ASSERT_EQ(run(withConfig({"watch", "add", "000001"})).exitCode, 0);
@@ -104,7 +104,7 @@ TEST_F(PhoneCommandsTest, SaveSendsTheCopyInOrderAndPrintsIt)
               QStringLiteral("本机监视股价：启用  手机接收股价：启用"));
 }
 
-TEST_F(PhoneCommandsTest, SaveWithoutANumberSendsNothingAndAFailingServiceExitsTwo)
+TEST_F(CliPhoneCommandsTest, SaveWithoutANumberSendsNothingAndAFailingServiceExitsTwo)
 {
     ASSERT_EQ(run(withConfig({"watch", "add", "600036"})).exitCode, 0);
     const CliRun noNumber = run(withConfig({"save"}));

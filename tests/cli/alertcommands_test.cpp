@@ -41,10 +41,10 @@ struct EditCase {
     const char* refusal; // null: saved
 };
 
-class WatchEditTest : public CliTest, public ::testing::WithParamInterface<EditCase> {};
+class CliWatchEditTest : public CliTest, public ::testing::WithParamInterface<EditCase> {};
 
 // Every refusal exits 2 with its message and leaves the database as it was.
-TEST_P(WatchEditTest, RefusalsWriteNothing)
+TEST_P(CliWatchEditTest, RefusalsWriteNothing)
 {
     const EditCase& c = GetParam();
     ASSERT_EQ(run(withConfig({"watch", "add", "600036"})).exitCode, 0);
@@ -58,7 +58,7 @@ TEST_P(WatchEditTest, RefusalsWriteNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Refusals, WatchEditTest,
+    Refusals, CliWatchEditTest,
     ::testing::Values(EditCase{"sameCodeTwice", {"add", "600036"}, "该股票已存在，请重新输入!"},
                       EditCase{"fiveDigits", {"add", "60003"}, "必须输入六位股票代码!"},
                       EditCase{"letters", {"add", "60a036"}, "必须输入六位股票代码!"},
