@@ -33,6 +33,7 @@ int flagPosition(SettingOption option)
 void AlertSettingsEditor::open(const store::WatchList& saved, const store::PhoneRecord& phone)
 {
     m_watch = saved;
+    store::fitToFirstWave(m_watch);
     m_selected = -1;
     m_number = phone.number;
     m_localAlerts = phone.localAlerts;
@@ -49,7 +50,7 @@ QStringList AlertSettingsEditor::entries() const
 
 bool AlertSettingsEditor::select(int index)
 {
-    m_selected = index >= 0 && index < m_watch.size() ? index : -1;
+    m_selected = index >= 0 && index < m_watch.completeCount() ? index : -1;
     return m_selected >= 0;
 }
 

@@ -79,7 +79,7 @@ public:
     EditedSettings edited() const;
 
 private:
-    bool hasSelection() const { return m_selected >= 0 && m_selected < m_watch.size(); }
+    bool hasSelection() const { return m_selected >= 0 && m_selected < m_watch.completeCount(); }
 
     store::WatchList m_watch;
     int m_selected = -1;

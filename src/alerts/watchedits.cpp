@@ -101,15 +101,16 @@ int indexOfCode(const store::WatchList& watch, const QString& code)
 
 void appendStock(store::WatchList& watch, const QString& code, const QString& name)
 {
-    watch.watchBroadcast << QStringLiteral("1");
+    using namespace store::newstock;
+    watch.watchBroadcast << broadcast;
     watch.watchCodes << code;
     watch.watchNames << name;
-    watch.watchFlags << QStringLiteral("0000");
-    watch.watchRiseFall << QStringLiteral("5");
-    watch.watchBigTrade << QStringLiteral("4");
-    watch.watchBigOrder << QStringLiteral("4");
-    watch.watchReportMinutes << QStringLiteral("10");
-    watch.watchReport << QStringLiteral("0");
+    watch.watchFlags << flags;
+    watch.watchRiseFall << riseFall;
+    watch.watchBigTrade << bigTrade;
+    watch.watchBigOrder << bigOrder;
+    watch.watchReportMinutes << reportMinutes;
+    watch.watchReport << report;
 }
 
 void removeStock(store::WatchList& watch, int index)
@@ -124,6 +125,8 @@ void removeStock(store::WatchList& watch, int index)
 
 void applySettings(store::WatchList& watch, int index, const StockSettings& s)
 {
+    if (index < 0 || index >= watch.completeCount())
+        return;
     setIf(watch.watchBroadcast, index, s.broadcast);
     setIf(watch.watchFlags, index, s.flags);
     setIf(watch.watchRiseFall, index, s.riseFall);

@@ -184,6 +184,7 @@ WatchList SettingsDatabase::readWatchList() const
         watch.watchReportMinutes << third.value(0).toString();
         watch.watchReport << third.value(1).toString();
     }
+    fitToFirstWave(watch);
     return watch;
 }
 

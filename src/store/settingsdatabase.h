@@ -43,8 +43,9 @@ public:
 
     // The first row of 手机; nothing registered and both switches off when there is none.
     PhoneRecord readPhone() const;
-    // The three wave tables, each in ID order. Throws SettingsError for a value that is not a
-    // number where a number belongs.
+    // The three wave tables, each in ID order, paired by position and fitted to the first wave
+    // (fitToFirstWave). Throws SettingsError for a value that is not a number where a number
+    // belongs.
     WatchList readWatchList() const;
 
     // The save: empties the three wave tables and appends one row per stock to each, in list

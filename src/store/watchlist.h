@@ -21,11 +21,29 @@ struct WatchList {
     QStringList watchReportMinutes; // 10, 20, 30 or 60
     QStringList watchReport;        // "1" or "0"
 
-    // Stocks every list holds an entry for; a hand-edited file may pair fewer rows in one table.
+    // Stocks every list holds an entry for; once the list is fitted to its first wave, all of
+    // them.
     int completeCount() const;
     int size() const { return int(watchCodes.size()); }
     bool operator==(const WatchList&) const = default;
 };
+
+// What a newly added stock gets: broadcast on, no event alerts, 5 %, trades and orders of 4
+// digits, no phone report, every 10 minutes.
+namespace newstock {
+inline const QString broadcast = QStringLiteral("1");
+inline const QString flags = QStringLiteral("0000");
+inline const QString riseFall = QStringLiteral("5");
+inline const QString bigTrade = QStringLiteral("4");
+inline const QString bigOrder = QStringLiteral("4");
+inline const QString reportMinutes = QStringLiteral("10");
+inline const QString report = QStringLiteral("0");
+} // namespace newstock
+
+// Makes every list as long as the first wave's: the watched stocks are those of the first wave;
+// one whose second- or third-wave row is missing (a file cut short, or written by another
+// program) takes a new stock's settings there, and rows beyond the first wave's are dropped.
+void fitToFirstWave(WatchList& watch);
 
 // The phone record: the number that receives text messages and the two delivery switches.
 struct PhoneRecord {

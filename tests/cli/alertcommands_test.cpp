@@ -5,6 +5,7 @@
 #include "alerts/watchedits.h"
 #include "store/settingsdatabase.h"
 #include "support/namedcase.h"
+#include "support/rawfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -260,4 +261,32 @@ TEST_F(CliTest, AlertTicksInAClosedSecondRaiseNoEventAlert)
     EXPECT_EQ(kinds("2026-12-09 13:00:00"), QStringList());
     EXPECT_EQ(kinds("2026-12-09 09:30:00"), QStringList{"broadcast"});
     EXPECT_EQ(kinds("2026-12-09 13:00:01"), QStringList{"riseFall"});
+}
+
+// A file whose second wave lost its last row: the third stock takes a new stock's settings there
+// and can be edited like the others; the save writes the tables whole again.
+TEST_F(CliTest, WatchSetOnAStockWhoseSecondWaveRowIsMissing)
+{
+    QDir().mkpath(dataFolder());
+    {
+        store::SettingsDatabase database(dataFolder());
+        database.open();
+        store::WatchList watch;
+        for (const char* code : {"600036", "000001", "300059"})
+            alerts::appendStock(watch, QString::fromLatin1(code), QStringLiteral("股票"));
+        database.saveWatchList(watch);
+    }
+    {
+        testsupport::RawFile raw(dataFolder() + QStringLiteral("/gpbd0856.dat"));
+        ASSERT_TRUE(raw.exec(QStringLiteral("delete from 第二波 where ID = 3")));
+    }
+    EXPECT_EQ(texts(run(withConfig({"watch"})).json["watchFlags"]), (QStringList{"0000", "0000", "0000"}));
+
+    const CliRun set = run(withConfig({"watch", "set", "300059", "--flags", "1111", "--rise", "7"}));
+
+    ASSERT_EQ(set.exitCode, 0) << set.standardError.toStdString();
+    EXPECT_EQ(texts(set.json["watchFlags"]), (QStringList{"0000", "0000", "1111"}));
+    EXPECT_EQ(texts(set.json["watchRiseFall"]), (QStringList{"5", "5", "7"}));
+    testsupport::RawFile raw(dataFolder() + QStringLiteral("/gpbd0856.dat"));
+    EXPECT_EQ(raw.column(QStringLiteral("select count(*) from 第二波")), QStringList{"3"});
 }
