@@ -104,7 +104,7 @@ void appendStock(store::WatchList& watch, const QString& code, const QString& na
     using namespace store::newstock;
     watch.watchBroadcast << broadcast;
     watch.watchCodes << code;
-    watch.watchNames << name;
+    watch.watchNames << name.left(store::stockNameWidth);
     watch.watchFlags << flags;
     watch.watchRiseFall << riseFall;
     watch.watchBigTrade << bigTrade;

@@ -55,7 +55,8 @@ QString lookupWatchName(net::HttpClient& client, const QString& quoteSite, const
 // Index of the code in the list, or -1.
 int indexOfCode(const store::WatchList& watch, const QString& code);
 // A new stock at the end with the defaults: broadcast on, no event alerts, 5 %, 4 digits for
-// trades and orders, no phone report, every 10 minutes.
+// trades and orders, no phone report, every 10 minutes. The name is cut to what the tables
+// keep.
 void appendStock(store::WatchList& watch, const QString& code, const QString& name);
 void removeStock(store::WatchList& watch, int index);
 // Writes the given values at index; check them with settingsRefusal first.

@@ -26,7 +26,6 @@ const char* const createStatements[] = {
     "股票代码 char(6),股票名称 char(10))",
 };
 
-constexpr int nameWidth = 10;
 // A lock held by another program (lantuo-cli saving while the client reads) is waited for this
 // long before the access fails.
 constexpr const char* connectOptions = "QSQLITE_BUSY_TIMEOUT=1000";
@@ -199,7 +198,7 @@ void SettingsDatabase::saveWatchList(const WatchList& watch)
     for (int i = 0; i < watch.size(); ++i) {
         const QString code = fitted(watch.watchCodes[i], 6, "股票代码");
         // A name longer than its column keeps what fits, as the lookup's name is only shown.
-        const QString name = watch.watchNames[i].left(nameWidth);
+        const QString name = watch.watchNames[i].left(stockNameWidth);
         run(db, QStringLiteral("insert into 第一波(是否发, 股票代码, 股票名称) values (?, ?, ?)"),
             {watch.watchBroadcast[i] == QLatin1String("1") ? QStringLiteral("1") : QStringLiteral("0"),
              code, name});

@@ -28,6 +28,10 @@ struct WatchList {
     bool operator==(const WatchList&) const = default;
 };
 
+// Characters of a stock's name the tables keep; a longer name is cut to it when the stock is
+// added, so every copy of the list names the stock alike.
+constexpr int stockNameWidth = 10;
+
 // What a newly added stock gets: broadcast on, no event alerts, 5 %, trades and orders of 4
 // digits, no phone report, every 10 minutes.
 namespace newstock {

@@ -370,7 +370,8 @@ TEST_F(SaveTest, WritesTablesCopiesToTheServiceSetsSwitchesAndReloadsTheEngine)
 {
     const QString status = save(edited());
     EXPECT_EQ(status, QStringLiteral("本机监视股价：启用  手机接收股价：启用"));
-    EXPECT_EQ(paths(), pathsOf(alerts::remoteSyncRequests(twoStocks(), number, true)));
+    EXPECT_EQ(paths(), (QStringList{"/gpycf.asp", "/gpdel1.asp", "/gpadd1.asp", "/gpadd1.asp", "/gpdel2.asp",
+                                    "/gpadd2.asp", "/gpadd2.asp", "/gpdel3.asp", "/gpadd3.asp"}));
     EXPECT_EQ(alerts.database().readWatchList(), twoStocks());
     EXPECT_EQ(alerts.watchList(), twoStocks());
     EXPECT_EQ(alerts.state().stockCount(), 2);
@@ -380,6 +381,28 @@ TEST_F(SaveTest, WritesTablesCopiesToTheServiceSetsSwitchesAndReloadsTheEngine)
     EXPECT_TRUE(prompter.errors.isEmpty());
     // Form bodies go out as GBK, percent-encoded.
     EXPECT_EQ(http.requests()[2].body, QByteArray("sn=13812345678&gpmc=%D5%D0%C9%CC%D2%F8%D0%D0&gpdm=600036"));
+}
+
+// A name longer than the table's column is cut once, when the stock enters the list: the
+// tables, the engine's list and the copy on the service name it alike.
+TEST_F(SaveTest, LongNameIsTheSameInTheTablesAndTheServiceCopy)
+{
+    const QString longName = QStringLiteral("长江精工钢结构集团股份");
+    AlertSettingsEditor editor;
+    editor.open({}, {number, true, true});
+    ASSERT_FALSE(editor.add(QStringLiteral("600496"), [&](const QString&) { return longName; }));
+    save(editor.edited());
+
+    const QString stored = QStringLiteral("长江精工钢结构集团股");
+    EXPECT_EQ(alerts.database().readWatchList().watchNames, QStringList{stored});
+    EXPECT_EQ(alerts.watchList().watchNames, QStringList{stored});
+    EXPECT_EQ(editor.entries(), QStringList{stored + QStringLiteral("(600496)")});
+    QStringList sentNames;
+    for (const testsupport::RecordedRequest& request : http.requests())
+        for (const QByteArray& pair : request.body.split('&'))
+            if (pair.startsWith("gpmc="))
+                sentNames << QStringDecoder("GBK").decode(QByteArray::fromPercentEncoding(pair.mid(5)));
+    EXPECT_EQ(sentNames, (QStringList{stored, stored}));
 }
 
 TEST_F(SaveTest, ServiceFailingHalfwayShowsTheFaultAndTheEngineKeepsItsList)
