@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace ui {
 
@@ -104,6 +105,9 @@ void TForm3::buildStockGroup()
     m_list = new QListWidget(box);
     m_list->setObjectName(QStringLiteral("ListBox1"));
     m_list->setGeometry(10, 112, 190, 116);
+    // Whatever moves the current row (a click, the arrow keys, Home and End, typing a letter)
+    // shows that stock's settings, so the options and "删除" act on the highlighted stock.
+    connect(m_list, &QListWidget::currentRowChanged, this, [this] { delclick(); });
     connect(m_list, &QListWidget::itemClicked, this, [this] { delclick(); });
     QPushButton* remove = button(*box, "BitBtn2", QStringLiteral("删除"), QRect(208, 112, 64, 24));
     connect(remove, &QPushButton::clicked, this, [this] { net::runGuarded([this] { BitBtn2Click(); }); });
@@ -229,6 +233,8 @@ void TForm3::openSettings()
 
 void TForm3::showList()
 {
+    // Refilling moves the current row on its way; the stock stays the editor's selection.
+    const QSignalBlocker quiet(m_list);
     m_list->clear();
     m_list->addItems(m_editor.entries());
     if (m_editor.selectedStock() >= 0)

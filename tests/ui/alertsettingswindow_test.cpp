@@ -185,6 +185,40 @@ TEST_F(AlertSettingsWindowTest, OptionControlsWriteAtTheSelectedStock)
     EXPECT_EQ(combo("ComboBox1").currentText(), QStringLiteral("5"));
 }
 
+// The keyboard moves the highlighted row: the options then show that stock and "删除" deletes
+// it, not the one clicked before.
+TEST_F(AlertSettingsWindowTest, TheKeyboardsRowIsTheStockTheOptionsAndDeleteActOn)
+{
+    struct Move {
+        int clicked;
+        Qt::Key key;
+        const char* highlighted;
+        const char* kept;
+    };
+    for (const Move& move : {Move{0, Qt::Key_Down, "平安银行", "招商银行(600036)"},
+                             Move{0, Qt::Key_End, "平安银行", "招商银行(600036)"},
+                             Move{1, Qt::Key_Up, "招商银行", "平安银行(000001)"},
+                             Move{1, Qt::Key_Home, "招商银行", "平安银行(000001)"}}) {
+        open();
+        clickRow(move.clicked);
+        list().setFocus();
+        QKeyEvent keyPress(QEvent::KeyPress, move.key, Qt::NoModifier);
+        QCoreApplication::sendEvent(&list(), &keyPress);
+        SCOPED_TRACE(move.highlighted);
+        EXPECT_EQ(label(window(), "Label12"), QString::fromUtf8(move.highlighted));
+        EXPECT_EQ(window().editor().selectedStock(), list().currentRow());
+
+        box("CheckBox2").click();
+        EXPECT_EQ(window().editor().watchList().watchFlags.value(list().currentRow()), QStringLiteral("1000"));
+        press(window(), "BitBtn2");
+        ASSERT_EQ(list().count(), 1);
+        EXPECT_EQ(list().item(0)->text(), QString::fromUtf8(move.kept));
+
+        objects.prompter.answer = true;
+        press(window(), "BitBtn4");
+    }
+}
+
 TEST_F(AlertSettingsWindowTest, LeavingWithoutSavingKeepsTheSavedListEverywhere)
 {
     const store::WatchList saved = set->mainWindow.localAlerts().watchList();
