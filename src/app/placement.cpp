@@ -1,5 +1,7 @@
 #include "app/placement.h"
 
+#include <algorithm>
+
 namespace app {
 
 QPoint centredOn(const QRect& screen, const QSize& window)
@@ -12,6 +14,11 @@ QPoint centredOn(const QRect& screen, const QSize& window)
 QPoint inBottomRightCorner(const QRect& workArea, const QSize& window)
 {
     return workArea.bottomRight() - QPoint(window.width(), window.height()) + QPoint(1, 1);
+}
+
+int grownHeight(int designHeight, int rowHeight, int rows, int room)
+{
+    return std::max(designHeight, std::min(designHeight + rowHeight * rows, room));
 }
 
 } // namespace app

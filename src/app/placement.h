@@ -15,4 +15,9 @@ QPoint centredOn(const QRect& screen, const QSize& window);
 // area, just above a task bar at the bottom and clear of one at either side.
 QPoint inBottomRightCorner(const QRect& workArea, const QSize& window);
 
+// The height of a window that grows by a row per item from its design height: design + rowHeight
+// × rows, but no taller than `room` (the work area less the window's frame), where what does not
+// fit scrolls instead; never below the design height.
+int grownHeight(int designHeight, int rowHeight, int rows, int room);
+
 } // namespace app

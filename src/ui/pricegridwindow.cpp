@@ -1,5 +1,6 @@
 #include "ui/pricegridwindow.h"
 
+#include "app/placement.h"
 #include "app/windowcatalog.h"
 #include "ui/fonts.h"
 #include "ui/labelcolours.h"
@@ -7,6 +8,8 @@
 #include "ui/windowshell.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -20,6 +23,9 @@ constexpr int gridFontPixels = 11;
 constexpr int gridTop = 35;
 constexpr int gridWidth = 296;
 constexpr int gridDesignHeight = 46;
+// Caption and border of the design's outer height of 119 for its 85 of client area: assumed
+// until the window system tells the real frame.
+constexpr int designFrameHeight = 119 - 85;
 constexpr int columnWidths[] = {22, 108, 54, 55, 49};
 
 QTableWidgetItem* centredItem(const QString& text)
@@ -64,14 +70,21 @@ TForm5::TForm5(QWidget* parent) : QWidget(parent)
     m_grid->setWordWrap(false);
     m_grid->setTextElideMode(Qt::ElideNone);
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Only a list taller than the work area scrolls.
+    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
+// The window grows a row per stock until it fills the work area's height; from there the grid
+// scrolls, so the caption and the close box stay on the screen.
 void TForm5::setStockRows(int stocks)
 {
     const QSize design = app::windowEntry("TForm5").clientSize;
-    setFixedSize(design.width(), design.height() + rowHeight * stocks);
-    m_grid->resize(gridWidth, gridDesignHeight + rowHeight * stocks);
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const int frame = isVisible() ? frameGeometry().height() - height() : designFrameHeight;
+    const int room = screen ? screen->availableGeometry().height() - frame : design.height() + rowHeight * stocks;
+    const int height = app::grownHeight(design.height(), rowHeight, stocks, room);
+    setFixedSize(design.width(), height);
+    m_grid->resize(gridWidth, gridDesignHeight + height - design.height());
 }
 
 void TForm5::showBroadcast(const alerts::Broadcast& broadcast)

@@ -8,10 +8,12 @@
 #include "ui/pricegridwindow.h"
 #include "ui/risefallpopup.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 
 #include <gtest/gtest.h>
@@ -171,6 +173,41 @@ TEST_F(PriceGridTest, BroadcastWithoutStocksShowsTheHeaderAndOneEmptyRow)
     EXPECT_EQ(window.size(), QSize(300, 85));
     EXPECT_EQ(grid().rowCount(), 1);
     EXPECT_EQ(grid().item(0, 1), nullptr);
+}
+
+// A list taller than the work area: the window stops at the work area's height with its caption
+// on the screen, and the grid scrolls to the last stock.
+TEST_F(PriceGridTest, LongListFillsTheWorkAreaAndScrolls)
+{
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const int stocks = area.height() / 16 + 10;
+    window.showBroadcast(closing(stocks));
+
+    EXPECT_LE(window.frameGeometry().height(), area.height());
+    EXPECT_GE(window.frameGeometry().top(), area.top());
+    expectInTheCorner(window);
+    EXPECT_EQ(grid().height(), 46 + window.height() - 85);
+    ASSERT_EQ(grid().rowCount(), stocks + 1);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(grid().verticalScrollBar()->isVisible());
+    grid().scrollToItem(grid().item(stocks - 1, 0));
+    const int last = grid().rowViewportPosition(stocks - 1);
+    EXPECT_GE(last, 0);
+    EXPECT_LE(last + grid().rowHeight(stocks - 1), grid().viewport()->height());
+
+    // A list that fits keeps the window's growth of a row per stock and shows no scroll bar.
+    window.showBroadcast(closing(3));
+    EXPECT_EQ(window.size(), QSize(300, 85 + 48));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(grid().verticalScrollBar()->isVisible());
+}
+
+TEST(GrownHeightTest, GrowsByARowUntilTheRoomIsFull)
+{
+    EXPECT_EQ(app::grownHeight(85, 16, 0, 700), 85);
+    EXPECT_EQ(app::grownHeight(85, 16, 36, 700), 85 + 576);
+    EXPECT_EQ(app::grownHeight(85, 16, 45, 700), 700);
+    EXPECT_EQ(app::grownHeight(85, 16, 3, 50), 85);
 }
 
 TEST(CornerPlacementTest, SitsAboveTheTaskBarAndBesideOneOnEitherSide)
