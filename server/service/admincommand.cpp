@@ -71,7 +71,7 @@ bool isStatusCharacter(const QString& text)
 
 int status(const Context& c)
 {
-    ServiceStatus s = c.store.status();
+    app::ServiceStatus s = c.store.status();
     const auto& p = c.parser;
     if (p.isSet(QStringLiteral("start")))
         s.startStatus = p.value(QStringLiteral("start"));
@@ -98,7 +98,7 @@ int status(const Context& c)
 int digest(const Context& c)
 {
     const QDateTime now = c.clock.now();
-    DigestRecord record{c.parser.value(QStringLiteral("text")), c.parser.value(QStringLiteral("title")),
+    info::DigestRecord record{c.parser.value(QStringLiteral("text")), c.parser.value(QStringLiteral("title")),
                         c.parser.value(QStringLiteral("extra3")), c.parser.value(QStringLiteral("extra4"))};
     if (record.extra3.isEmpty())
         record.extra3 = now.toString(QStringLiteral("yyyy-M-d"));
@@ -113,7 +113,7 @@ int digest(const Context& c)
 int pick(const Context& c)
 {
     const QDateTime now = c.clock.now();
-    StockPick pick{c.parser.value(QStringLiteral("code")), c.parser.value(QStringLiteral("name")),
+    info::StockPick pick{c.parser.value(QStringLiteral("code")), c.parser.value(QStringLiteral("name")),
                    c.parser.value(QStringLiteral("date")), c.parser.value(QStringLiteral("time"))};
     if (!FieldRules::isStockCode(pick.code))
         return refuse(c, QStringLiteral("pick needs --code with six digits"));
@@ -154,7 +154,7 @@ int notice(const Context& c)
 
 int channelAdd(const Context& c)
 {
-    const ChannelEntry entry{c.parser.value(QStringLiteral("caption")), c.parser.value(QStringLiteral("address")),
+    const video::ChannelRecord entry{c.parser.value(QStringLiteral("caption")), c.parser.value(QStringLiteral("address")),
                              c.parser.value(QStringLiteral("category")), c.parser.value(QStringLiteral("group")),
                              c.parser.value(QStringLiteral("level"))};
     if (!isPublishable(entry.caption, 30) || !isPublishable(entry.category, 10)
@@ -172,14 +172,14 @@ int channelClear(const Context& c)
 
 int show(const Context& c)
 {
-    const ServiceStatus s = c.store.status();
+    const app::ServiceStatus s = c.store.status();
     print(c.out, QStringLiteral("status: start %1, run %2, page %3, notice %4")
                      .arg(s.startStatus, s.runStatus, s.pageUrl, s.noticeUrl));
     if (const auto d = c.store.latestDigest())
         print(c.out, QStringLiteral("latest digest: %1 | %2").arg(d->title, d->text));
-    for (const StockPick& p : c.store.latestPicks(20))
+    for (const info::StockPick& p : c.store.latestPicks(20))
         print(c.out, QStringLiteral("pick: %1 %2 %3 %4").arg(p.code, p.name, p.date, p.time));
-    for (const ChannelEntry& e : c.store.channels())
+    for (const video::ChannelRecord& e : c.store.channels())
         print(c.out, QStringLiteral("channel: %1 %2 %3 %4 %5").arg(e.caption, e.address, e.category, e.group, e.level));
     if (c.parser.isSet(QStringLiteral("sn"))) {
         const auto copy = c.store.watchCopy(c.parser.value(QStringLiteral("sn")));
