@@ -1,11 +1,15 @@
 #include "service/admincommand.h"
 
 #include "app/clock.h"
+#include "app/servicestatus.h"
+#include "info/digestrecord.h"
+#include "info/stockpick.h"
 #include "market/stockcatalog.h"
 #include "service/defaultcontent.h"
 #include "service/fieldrules.h"
 #include "service/gbk.h"
 #include "service/servicestore.h"
+#include "video/channellist.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -56,11 +60,21 @@ bool isPublishable(const QString& text, int maxChars)
     return FieldRules::isSafeText(text, maxChars) && Gbk::encode(text).has_value();
 }
 
+// "{base}" as a typical service address, for the checks made before the real one is known.
+QString withTypicalBase(QString address)
+{
+    return address.replace(QLatin1String("{base}"), QLatin1String("http://127.0.0.1:8856"));
+}
+
 bool isPublishableAddress(const QString& address)
 {
-    QString resolved = address;
-    resolved.replace(QLatin1String("{base}"), QLatin1String("http://127.0.0.1:8856"));
-    return FieldRules::isSafeAddress(resolved);
+    return FieldRules::isSafeAddress(withTypicalBase(address));
+}
+
+// The client reads back exactly what is stored: no blank at a trimmed end, no mark.
+int unreadable(const Context& c, const QString& what)
+{
+    return refuse(c, QStringLiteral("the %1 would not reach the client as given").arg(what));
 }
 
 bool isStatusCharacter(const QString& text)
@@ -92,6 +106,11 @@ int status(const Context& c)
         return refuse(c, QStringLiteral("a status is one printable character"));
     if (!isPublishableAddress(s.pageUrl) || !isPublishableAddress(s.noticeUrl))
         return refuse(c, QStringLiteral("addresses must be plain http(s) addresses"));
+    app::ServiceStatus sent = s;
+    sent.pageUrl = withTypicalBase(sent.pageUrl);
+    sent.noticeUrl = withTypicalBase(sent.noticeUrl);
+    if (!app::serviceStatusPayload(sent))
+        return unreadable(c, QStringLiteral("status"));
     return stored(c, c.store.setStatus(s), QStringLiteral("status"));
 }
 
@@ -107,6 +126,8 @@ int digest(const Context& c)
     if (!isPublishable(record.text, 2000) || !isPublishable(record.title, 60)
         || !isPublishable(record.extra3, 60) || !isPublishable(record.extra4, 60))
         return refuse(c, QStringLiteral("digest needs --text and --title without markup or reply marks"));
+    if (!info::digestPayload(record))
+        return unreadable(c, QStringLiteral("digest"));
     return stored(c, c.store.addDigest(record, now), QStringLiteral("digest"));
 }
 
@@ -129,6 +150,8 @@ int pick(const Context& c)
         pick.time = now.toString(QStringLiteral("HH:mm:ss"));
     if (!isPublishable(pick.name, 16) || !isPublishable(pick.date, 20) || !isPublishable(pick.time, 20))
         return refuse(c, QStringLiteral("name, date and time may not carry markup or reply marks"));
+    if (info::stockPicksPayload({pick}).isEmpty())
+        return unreadable(c, QStringLiteral("pick"));
     return stored(c, c.store.addPick(pick), QStringLiteral("pick"));
 }
 
@@ -162,6 +185,10 @@ int channelAdd(const Context& c)
         return refuse(c, QStringLiteral("channel-add needs --caption, --category, --group and --level"));
     if (!entry.address.isEmpty() && !isPublishableAddress(entry.address))
         return refuse(c, QStringLiteral("the address must be a plain http(s) address"));
+    video::ChannelRecord sent = entry;
+    sent.address = withTypicalBase(sent.address);
+    if (!video::fitsChannelList(sent))
+        return unreadable(c, QStringLiteral("channel"));
     return stored(c, c.store.addChannel(entry), QStringLiteral("channel"));
 }
 

@@ -79,6 +79,25 @@ TEST_F(ServicePathsTest, OperatorRefusesAStatusThatWouldBreakTheReply)
               QStringLiteral("8"));
 }
 
+TEST_F(ServicePathsTest, OperatorRefusesWhatTheClientWouldReadChanged)
+{
+    const QString before = page(QStringLiteral("/gpgetnews.asp")) + page(QStringLiteral("/gp1gettvdata.asp"))
+                         + page(QStringLiteral("/gpsfjgshow.asp?userid=1"));
+    const QStringList refused[] = {
+        {QStringLiteral("digest"), QStringLiteral("--text"), QStringLiteral("  前面有空格"), QStringLiteral("--title"), QStringLiteral("t")},
+        {QStringLiteral("pick"), QStringLiteral("--code"), QStringLiteral("600036"), QStringLiteral("--time"), QStringLiteral("10:30:00 ")},
+        // The 18th character "'" goes out as "&", which makes the mark "&2" with the 19th.
+        {QStringLiteral("channel-add"), QStringLiteral("--caption"), QStringLiteral("坏"), QStringLiteral("--address"),
+         QStringLiteral("http://host.test/'2x/more"), QStringLiteral("--category"), QStringLiteral("2"),
+         QStringLiteral("--group"), QStringLiteral("22"), QStringLiteral("--level"), QStringLiteral("0")},
+    };
+    for (const QStringList& arguments : refused)
+        EXPECT_EQ(servertest::ServerProcess::admin(SharedServer::dataDir(), arguments), 2) << qPrintable(arguments.join(u' '));
+    EXPECT_EQ(page(QStringLiteral("/gpgetnews.asp")) + page(QStringLiteral("/gp1gettvdata.asp"))
+                  + page(QStringLiteral("/gpsfjgshow.asp?userid=1")),
+              before);
+}
+
 TEST_F(ServicePathsTest, OnlineCountIsANumberBetweenTheMarkers)
 {
     const QString payload = net::envelopePayload(page(QStringLiteral("/gpreadall.asp"))).value();

@@ -60,6 +60,16 @@ bool allDelivered(service::ServiceStore& store)
     return store.undelivered(1).empty();
 }
 
+// An in-process server on the simulated market that posts to the receiver with these delays.
+service::LantuoServer::Options postingTo(const Receiver& receiver, int firstRetryMsecs, int maxRetryMsecs)
+{
+    auto options = InProcessServer::marketOptions();
+    options.webhook = receiver.url();
+    options.webhookOptions.firstRetryMsecs = firstRetryMsecs;
+    options.webhookOptions.maxRetryMsecs = maxRetryMsecs;
+    return options;
+}
+
 struct DelayCase {
     const char* name;
     WebhookSender::Options options;
@@ -94,12 +104,8 @@ TEST(WebhookTest, AFailedPostStoresItsNextAttemptAfterTheDelay)
 {
     Receiver receiver;
     receiver.failing = 1;
-    auto options = InProcessServer::marketOptions();
-    options.webhook = receiver.url();
     // The retry lies beyond the test: only the stored schedule is looked at.
-    options.webhookOptions.firstRetryMsecs = 90000;
-    options.webhookOptions.maxRetryMsecs = 60000;
-    InProcessServer server(options);
+    InProcessServer server(postingTo(receiver, 90000, 60000));
     ASSERT_TRUE(server.started());
     server.client().registerPhone(QStringLiteral("13800000001"));
     ASSERT_TRUE(servertest::waitUntil([&] {
@@ -116,11 +122,7 @@ TEST(WebhookTest, EveryMessageIsDeliveredOnceInOrderAfterTheWebhookRecovers)
 {
     Receiver receiver;
     receiver.failing = 4;
-    auto options = InProcessServer::marketOptions();
-    options.webhook = receiver.url();
-    options.webhookOptions.firstRetryMsecs = 10;
-    options.webhookOptions.maxRetryMsecs = 40;
-    InProcessServer server(options);
+    InProcessServer server(postingTo(receiver, 10, 40));
     ASSERT_TRUE(server.started());
     for (const QString& sn : {QStringLiteral("13800000001"), QStringLiteral("13800000002")}) {
         server.client().registerPhone(sn);
