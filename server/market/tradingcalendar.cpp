@@ -1,28 +1,41 @@
 #include "market/tradingcalendar.h"
 
+#include "app/clock.h"
+
 #include <algorithm>
 
 namespace market {
 
 namespace {
 
-const QTime kMorningOpen(9, 30);
-const QTime kMorningClose(11, 30);
-const QTime kAfternoonOpen(13, 0);
-const QTime kAfternoonClose(15, 0);
+// The session bounds as the clock gates compare them: whole seconds of the clock fields.
+constexpr app::DayTime kMorningOpen{9, 30, 0};
+constexpr app::DayTime kMorningClose{11, 30, 0};
+constexpr app::DayTime kAfternoonOpen{13, 0, 0};
+constexpr app::DayTime kAfternoonClose{15, 0, 0};
 const QDate kFirstMonday(2000, 1, 3);
 
-int secondOfDay(const QTime& time)
+int secondsFrom(const app::DayTime& from, const app::DayTime& to)
+{
+    return to.secondOfDay() - from.secondOfDay();
+}
+
+int tradingSecond(const app::DayTime& time)
 {
     if (time < kMorningOpen)
         return kBeforeOpen;
     if (time < kMorningClose)
-        return kMorningOpen.secsTo(time);
+        return secondsFrom(kMorningOpen, time);
     if (time < kAfternoonOpen)
         return kMorningSeconds;
     if (time < kAfternoonClose)
-        return kMorningSeconds + kAfternoonOpen.secsTo(time);
+        return kMorningSeconds + secondsFrom(kAfternoonOpen, time);
     return kSessionSeconds;
+}
+
+QTime clockTimeOf(const app::DayTime& time)
+{
+    return QTime(time.hour, time.minute, time.second);
 }
 
 } // namespace
@@ -53,14 +66,14 @@ SessionPoint TradingCalendar::pointAt(const QDateTime& local)
     const QDate day = local.date();
     if (!isTradingDay(day))
         return {previousTradingDay(day), kSessionSeconds};
-    return {day, secondOfDay(local.time())};
+    return {day, tradingSecond(app::dayTimeOf(local))};
 }
 
 bool TradingCalendar::isTrading(const QDateTime& local)
 {
     if (!isTradingDay(local.date()))
         return false;
-    const QTime time = local.time();
+    const app::DayTime time = app::dayTimeOf(local);
     return (time >= kMorningOpen && time < kMorningClose)
         || (time >= kAfternoonOpen && time < kAfternoonClose);
 }
@@ -69,8 +82,8 @@ QTime TradingCalendar::timeOfSecond(int second)
 {
     second = std::clamp(second, 0, kSessionSeconds);
     if (second <= kMorningSeconds)
-        return kMorningOpen.addSecs(second);
-    return kAfternoonOpen.addSecs(second - kMorningSeconds);
+        return clockTimeOf(kMorningOpen).addSecs(second);
+    return clockTimeOf(kAfternoonOpen).addSecs(second - kMorningSeconds);
 }
 
 } // namespace market

@@ -1,11 +1,15 @@
 #include "service/admincommand.h"
 
 #include "app/clock.h"
+#include "app/servicestatus.h"
+#include "info/digestrecord.h"
+#include "info/stockpick.h"
 #include "market/stockcatalog.h"
 #include "service/defaultcontent.h"
 #include "service/fieldrules.h"
 #include "service/gbk.h"
 #include "service/servicestore.h"
+#include "video/channellist.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -56,11 +60,21 @@ bool isPublishable(const QString& text, int maxChars)
     return FieldRules::isSafeText(text, maxChars) && Gbk::encode(text).has_value();
 }
 
+// "{base}" as a typical service address, for the checks made before the real one is known.
+QString withTypicalBase(QString address)
+{
+    return address.replace(QLatin1String("{base}"), QLatin1String("http://127.0.0.1:8856"));
+}
+
 bool isPublishableAddress(const QString& address)
 {
-    QString resolved = address;
-    resolved.replace(QLatin1String("{base}"), QLatin1String("http://127.0.0.1:8856"));
-    return FieldRules::isSafeAddress(resolved);
+    return FieldRules::isSafeAddress(withTypicalBase(address));
+}
+
+// The client reads back exactly what is stored: no blank at a trimmed end, no mark.
+int unreadable(const Context& c, const QString& what)
+{
+    return refuse(c, QStringLiteral("the %1 would not reach the client as given").arg(what));
 }
 
 bool isStatusCharacter(const QString& text)
@@ -71,7 +85,7 @@ bool isStatusCharacter(const QString& text)
 
 int status(const Context& c)
 {
-    ServiceStatus s = c.store.status();
+    app::ServiceStatus s = c.store.status();
     const auto& p = c.parser;
     if (p.isSet(QStringLiteral("start")))
         s.startStatus = p.value(QStringLiteral("start"));
@@ -92,13 +106,18 @@ int status(const Context& c)
         return refuse(c, QStringLiteral("a status is one printable character"));
     if (!isPublishableAddress(s.pageUrl) || !isPublishableAddress(s.noticeUrl))
         return refuse(c, QStringLiteral("addresses must be plain http(s) addresses"));
+    app::ServiceStatus sent = s;
+    sent.pageUrl = withTypicalBase(sent.pageUrl);
+    sent.noticeUrl = withTypicalBase(sent.noticeUrl);
+    if (!app::serviceStatusPayload(sent))
+        return unreadable(c, QStringLiteral("status"));
     return stored(c, c.store.setStatus(s), QStringLiteral("status"));
 }
 
 int digest(const Context& c)
 {
     const QDateTime now = c.clock.now();
-    DigestRecord record{c.parser.value(QStringLiteral("text")), c.parser.value(QStringLiteral("title")),
+    info::DigestRecord record{c.parser.value(QStringLiteral("text")), c.parser.value(QStringLiteral("title")),
                         c.parser.value(QStringLiteral("extra3")), c.parser.value(QStringLiteral("extra4"))};
     if (record.extra3.isEmpty())
         record.extra3 = now.toString(QStringLiteral("yyyy-M-d"));
@@ -107,13 +126,15 @@ int digest(const Context& c)
     if (!isPublishable(record.text, 2000) || !isPublishable(record.title, 60)
         || !isPublishable(record.extra3, 60) || !isPublishable(record.extra4, 60))
         return refuse(c, QStringLiteral("digest needs --text and --title without markup or reply marks"));
+    if (!info::digestPayload(record))
+        return unreadable(c, QStringLiteral("digest"));
     return stored(c, c.store.addDigest(record, now), QStringLiteral("digest"));
 }
 
 int pick(const Context& c)
 {
     const QDateTime now = c.clock.now();
-    StockPick pick{c.parser.value(QStringLiteral("code")), c.parser.value(QStringLiteral("name")),
+    info::StockPick pick{c.parser.value(QStringLiteral("code")), c.parser.value(QStringLiteral("name")),
                    c.parser.value(QStringLiteral("date")), c.parser.value(QStringLiteral("time"))};
     if (!FieldRules::isStockCode(pick.code))
         return refuse(c, QStringLiteral("pick needs --code with six digits"));
@@ -129,6 +150,8 @@ int pick(const Context& c)
         pick.time = now.toString(QStringLiteral("HH:mm:ss"));
     if (!isPublishable(pick.name, 16) || !isPublishable(pick.date, 20) || !isPublishable(pick.time, 20))
         return refuse(c, QStringLiteral("name, date and time may not carry markup or reply marks"));
+    if (info::stockPicksPayload({pick}).isEmpty())
+        return unreadable(c, QStringLiteral("pick"));
     return stored(c, c.store.addPick(pick), QStringLiteral("pick"));
 }
 
@@ -154,7 +177,7 @@ int notice(const Context& c)
 
 int channelAdd(const Context& c)
 {
-    const ChannelEntry entry{c.parser.value(QStringLiteral("caption")), c.parser.value(QStringLiteral("address")),
+    const video::ChannelRecord entry{c.parser.value(QStringLiteral("caption")), c.parser.value(QStringLiteral("address")),
                              c.parser.value(QStringLiteral("category")), c.parser.value(QStringLiteral("group")),
                              c.parser.value(QStringLiteral("level"))};
     if (!isPublishable(entry.caption, 30) || !isPublishable(entry.category, 10)
@@ -162,6 +185,10 @@ int channelAdd(const Context& c)
         return refuse(c, QStringLiteral("channel-add needs --caption, --category, --group and --level"));
     if (!entry.address.isEmpty() && !isPublishableAddress(entry.address))
         return refuse(c, QStringLiteral("the address must be a plain http(s) address"));
+    video::ChannelRecord sent = entry;
+    sent.address = withTypicalBase(sent.address);
+    if (!video::fitsChannelList(sent))
+        return unreadable(c, QStringLiteral("channel"));
     return stored(c, c.store.addChannel(entry), QStringLiteral("channel"));
 }
 
@@ -172,14 +199,14 @@ int channelClear(const Context& c)
 
 int show(const Context& c)
 {
-    const ServiceStatus s = c.store.status();
+    const app::ServiceStatus s = c.store.status();
     print(c.out, QStringLiteral("status: start %1, run %2, page %3, notice %4")
                      .arg(s.startStatus, s.runStatus, s.pageUrl, s.noticeUrl));
     if (const auto d = c.store.latestDigest())
         print(c.out, QStringLiteral("latest digest: %1 | %2").arg(d->title, d->text));
-    for (const StockPick& p : c.store.latestPicks(20))
+    for (const info::StockPick& p : c.store.latestPicks(20))
         print(c.out, QStringLiteral("pick: %1 %2 %3 %4").arg(p.code, p.name, p.date, p.time));
-    for (const ChannelEntry& e : c.store.channels())
+    for (const video::ChannelRecord& e : c.store.channels())
         print(c.out, QStringLiteral("channel: %1 %2 %3 %4 %5").arg(e.caption, e.address, e.category, e.group, e.level));
     if (c.parser.isSet(QStringLiteral("sn"))) {
         const auto copy = c.store.watchCopy(c.parser.value(QStringLiteral("sn")));

@@ -116,12 +116,12 @@ QString BrowserPages::advertisementStrip(const QString& base)
         .arg(esc(base));
 }
 
-QString BrowserPages::digestPage(const std::vector<DigestRecord>& digests)
+QString BrowserPages::digestPage(const std::vector<info::DigestRecord>& digests)
 {
     QString page = QStringLiteral("<h3>今日信息汇总</h3>");
     if (digests.empty())
         page += QStringLiteral("<p>暂无信息</p>");
-    for (const DigestRecord& record : digests) {
+    for (const info::DigestRecord& record : digests) {
         page += QStringLiteral("<div style=\"margin-bottom:12px\"><b>%1</b> "
                                "<small style=\"color:#808080\">%2 %3</small><br>%4</div>")
                     .arg(esc(record.title), esc(record.extra3), esc(record.extra4),

@@ -16,7 +16,7 @@ public:
     static QString stockPage(const market::StockQuote& quote,
                              const std::vector<market::IntradayPoint>& line);
     static QString advertisementStrip(const QString& base);
-    static QString digestPage(const std::vector<DigestRecord>& digests);
+    static QString digestPage(const std::vector<info::DigestRecord>& digests);
     static QString recommendationPage(const std::vector<Recommendation>& list);
     static QString noticePage(const QString& noticeHtml);
     static QString faultPage();

@@ -9,7 +9,7 @@ namespace {
 
 bool publishChannels(ServiceStore& store)
 {
-    const std::vector<ChannelEntry> channels = {
+    const std::vector<video::ChannelRecord> channels = {
         {QStringLiteral("财经频道"), QString(), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("0")},
         {QStringLiteral("新闻频道"), QString(), QStringLiteral("0"), QStringLiteral("2"), QStringLiteral("0")},
         {QStringLiteral("财经直播"), QStringLiteral("{base}/tv/finance"), QStringLiteral("1"), QStringLiteral("11"), QStringLiteral("0")},
@@ -18,7 +18,7 @@ bool publishChannels(ServiceStore& store)
         {QStringLiteral("深圳财经"), QStringLiteral("{base}/tv/shenzhen"), QStringLiteral("1"), QStringLiteral("12"), QStringLiteral("1")},
         {QStringLiteral("新闻直播"), QStringLiteral("{base}/tv/news"), QStringLiteral("2"), QStringLiteral("21"), QStringLiteral("0")},
     };
-    for (const ChannelEntry& entry : channels) {
+    for (const video::ChannelRecord& entry : channels) {
         if (!store.addChannel(entry))
             return false;
     }
@@ -31,9 +31,8 @@ bool DefaultContent::publish(ServiceStore& store, const QDateTime& now)
 {
     const QString date = now.toString(QStringLiteral("yyyy-M-d"));
     const QString time = now.toString(QStringLiteral("HH:mm:ss"));
-    bool ok = store.setStatus({QStringLiteral("1"), QStringLiteral("8"),
-                               QStringLiteral("{base}/download.html"),
-                               QStringLiteral("{base}/notice.html")});
+    bool ok = store.setStatus({QStringLiteral("1"), QStringLiteral("{base}/download.html"),
+                               QStringLiteral("8"), QStringLiteral("{base}/notice.html")});
     ok = ok && store.setNotice(QStringLiteral(
              "<p style=\"font-size:12px\">欢迎使用岚拓股票情报系统。本地服务已启动，"
              "行情由模拟市场提供。</p>"));

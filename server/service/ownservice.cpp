@@ -2,14 +2,18 @@
 
 #include "alerts/phonemessages.h"
 #include "app/clock.h"
+#include "app/servicestatus.h"
+#include "community/recommendationlist.h"
+#include "info/digestrecord.h"
+#include "info/stockpick.h"
 #include "market/marketmodel.h"
 #include "service/browserpages.h"
-#include "service/channellist.h"
 #include "service/fieldrules.h"
 #include "service/formbody.h"
 #include "service/presence.h"
 #include "service/servicepage.h"
 #include "service/servicestore.h"
+#include "video/channellist.h"
 #include "web/httphost.h"
 
 #include <QRegularExpression>
@@ -38,6 +42,12 @@ QString resolve(QString address, const QString& base)
 QHttpServerResponse storeFailure()
 {
     return ServicePage::error(500, QStringLiteral("服务器数据库故障"));
+}
+
+// A stored record the client could not read back as stored: a failure, not a changed record.
+QHttpServerResponse unwritable()
+{
+    return ServicePage::error(500, QStringLiteral("服务器数据不能发送"));
 }
 
 QHttpServerResponse missing(const QString& key)
@@ -206,13 +216,12 @@ void OwnService::registerOn(web::HttpHost& host)
 
 QHttpServerResponse OwnService::login(const QHttpServerRequest& request)
 {
-    const ServiceStatus status = m_store.status();
+    app::ServiceStatus status = m_store.status();
     const QString base = baseFor(request);
-    // Each segment: the status character, two separator characters, the address; ended by "&2".
-    return ServicePage::data(status.startStatus + QLatin1String("||")
-                             + resolve(status.pageUrl, base) + QLatin1String("&2")
-                             + status.runStatus + QLatin1String("||")
-                             + resolve(status.noticeUrl, base) + QLatin1String("&2"));
+    status.pageUrl = resolve(status.pageUrl, base);
+    status.noticeUrl = resolve(status.noticeUrl, base);
+    const auto payload = app::serviceStatusPayload(status);
+    return payload ? ServicePage::data(*payload) : unwritable();
 }
 
 QHttpServerResponse OwnService::stockPage(const QHttpServerRequest& request)
@@ -252,9 +261,8 @@ QHttpServerResponse OwnService::latestDigest()
     const auto digest = m_store.latestDigest();
     if (!digest)
         return ServicePage::data(QString());
-    return ServicePage::data(digest->text + QLatin1String("&1") + digest->title
-                             + QLatin1String("&2") + digest->extra3 + QLatin1String("&3")
-                             + digest->extra4 + QLatin1String("&4"));
+    const auto payload = info::digestPayload(*digest);
+    return payload ? ServicePage::data(*payload) : unwritable();
 }
 
 QHttpServerResponse OwnService::digestPage()
@@ -270,17 +278,24 @@ QHttpServerResponse OwnService::selectedStocks(const QHttpServerRequest& request
         return ServicePage::error(400, QStringLiteral("缺少参数 userid"));
     if (!FieldRules::isInstallationId(*userid))
         return ServicePage::error(400, QStringLiteral("userid 应为数字"));
-    QString payload;
-    for (const StockPick& pick : m_store.latestPicks(kPicksListed)) {
-        payload += pick.code + QLatin1String("&1") + pick.name + QLatin1String("&2") + pick.date
-                 + QLatin1String("&3") + pick.time + QLatin1String("&4\r\n");
-    }
-    return ServicePage::data(payload);
+    return ServicePage::data(info::stockPicksPayload(m_store.latestPicks(kPicksListed)));
 }
 
 QHttpServerResponse OwnService::channelList(const QHttpServerRequest& request)
 {
-    return ServicePage::data(ChannelList::payload(m_store.channels(), baseFor(request)));
+    const QString base = baseFor(request);
+    std::vector<video::ChannelRecord> sent;
+    for (video::ChannelRecord channel : m_store.channels()) {
+        channel.address = resolve(channel.address, base);
+        // Only plain http(s) addresses are played; a record the client could not read back
+        // would arrive changed.
+        const bool playable = channel.address.isEmpty() || FieldRules::isSafeAddress(channel.address);
+        if (playable && video::fitsChannelList(channel))
+            sent.push_back(std::move(channel));
+        else
+            qWarning("lantuo-server: channel %s left out of the list", qPrintable(channel.caption));
+    }
+    return ServicePage::data(video::channelListPayload(sent));
 }
 
 QHttpServerResponse OwnService::registerPhone(const FormBody& form)
@@ -345,7 +360,9 @@ QHttpServerResponse OwnService::addWatchStock(const FormBody& form, int wave)
     if (sn.isEmpty())
         return refusal;
     const auto isName = [](const QString& v) { return FieldRules::isSafeText(v, kMaxNameChars); };
-    if (!checkFields(form, {"gpdm"}, isListedCode, &refusal)
+    // Any six-digit code: the client's lookup accepts every code its quote feed knows (900901
+    // too), and a code the service's quotes do not know fails that phone's tick alone.
+    if (!checkFields(form, {"gpdm"}, FieldRules::isStockCode, &refusal)
         || !checkFields(form, {"gpmc"}, isName, &refusal))
         return refusal;
     WatchStock stock;
@@ -373,13 +390,10 @@ QHttpServerResponse OwnService::addWatchStock(const FormBody& form, int wave)
 
 QHttpServerResponse OwnService::recommendationList()
 {
-    QString payload;
-    for (const Recommendation& r : m_store.latestRecommendations(kRecommendationsListed)) {
-        payload += QLatin1String("$a0") + r.ip + QLatin1String("$a1") + r.name + QLatin1Char('(')
-                 + r.code + QLatin1Char(')') + QLatin1String("$a2") + r.reason
-                 + QLatin1String("$a3") + r.postedAt + QLatin1String("$a4\r\n");
-    }
-    return ServicePage::data(payload);
+    std::vector<community::RecommendationRecord> records;
+    for (const Recommendation& r : m_store.latestRecommendations(kRecommendationsListed))
+        records.push_back({r.ip, r.name + QLatin1Char('(') + r.code + QLatin1Char(')'), r.reason, r.postedAt});
+    return ServicePage::data(community::recommendationsPayload(records));
 }
 
 QHttpServerResponse OwnService::recommend(const FormBody& form, const QHttpServerRequest& request)

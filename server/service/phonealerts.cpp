@@ -247,6 +247,9 @@ void PhoneAlerts::finish(const std::shared_ptr<Work>& work, QuoteSource::Rows ro
     std::vector<Commit> commits;
     std::vector<OutboxMessage> messages;
     Round& round = work->round;
+    // The texts carry the time they are made at, now that the quotes are in; whether the round
+    // was inside a session was decided when it began.
+    const QDateTime madeAt = m_clock.now();
     const auto add = [&](const QString& sn, const alerts::PhoneMessage& message) {
         messages.push_back({sn, message.stock, message.kind, message.text});
     };
@@ -275,7 +278,7 @@ void PhoneAlerts::finish(const std::shared_ptr<Work>& work, QuoteSource::Rows ro
         Commit commit{*found, {}, std::move(job.reports)};
         if (job.evaluate) {
             alerts::EvaluatedTick evaluated = alerts::evaluateTick(job.planned.plan, table, phone.watch,
-                                                                   std::move(job.planned.state), work->at);
+                                                                   std::move(job.planned.state), madeAt);
             for (const alerts::PhoneMessage& message : alerts::messagesOfTick(evaluated.events, table))
                 add(phone.sn, message);
             commit.state = std::move(evaluated.state);
@@ -283,11 +286,11 @@ void PhoneAlerts::finish(const std::shared_ptr<Work>& work, QuoteSource::Rows ro
             commit.state = std::move(job.planned.state);
         }
         for (const PhoneWork::Due& due : commit.reports)
-            add(phone.sn, alerts::reportMessage(rows.value(phone.watch.watchCodes[due.stock]), due.minutes, work->at));
+            add(phone.sn, alerts::reportMessage(rows.value(phone.watch.watchCodes[due.stock]), due.minutes, madeAt));
         commits.push_back(std::move(commit));
     }
     round.messages = int(messages.size());
-    round.stored = m_store.addOutbox(messages, work->at);
+    round.stored = m_store.addOutbox(messages, madeAt);
     if (round.stored) {
         // Only what reached the outbox counts as done; after a failed write the next tick tries again.
         for (Commit& commit : commits) {

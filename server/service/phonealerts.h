@@ -32,7 +32,10 @@ struct PhoneCopy;
 // A round: re-arm every phone's held-back alerts once per elapsed second of the server clock;
 // plan each phone's tick; fetch each code the plans need once, however many phones watch it;
 // evaluate each phone whose quotes all arrived and commit its state. A phone whose fetch failed
-// keeps the state it had, so a broadcast it could not make is made by a later tick. Outside the
+// (a code its quote source does not know included) keeps the state it had, so a broadcast it
+// could not make is made by a later tick; the other phones of the round go on. The session and
+// the work of each tick are decided at the round's start; the texts and the outbox carry the
+// server time at which the quotes were in and the messages were made. Outside the
 // sessions the alert pass cannot raise anything, so it fetches nothing. Rounds never overlap;
 // the next one starts 5 s of server time after the previous one ended.
 //

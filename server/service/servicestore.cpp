@@ -211,15 +211,17 @@ bool ServiceStore::setSetting(const QString& key, const QString& value)
     return run(query);
 }
 
-ServiceStatus ServiceStore::status()
+app::ServiceStatus ServiceStore::status()
 {
-    return {setting(QStringLiteral("startStatus"), QStringLiteral("1")),
-            setting(QStringLiteral("runStatus"), QStringLiteral("8")),
-            setting(QStringLiteral("pageUrl"), QStringLiteral("{base}/download.html")),
-            setting(QStringLiteral("noticeUrl"), QStringLiteral("{base}/notice.html"))};
+    app::ServiceStatus status;
+    status.startStatus = setting(QStringLiteral("startStatus"), QStringLiteral("1"));
+    status.pageUrl = setting(QStringLiteral("pageUrl"), QStringLiteral("{base}/download.html"));
+    status.runStatus = setting(QStringLiteral("runStatus"), QStringLiteral("8"));
+    status.noticeUrl = setting(QStringLiteral("noticeUrl"), QStringLiteral("{base}/notice.html"));
+    return status;
 }
 
-bool ServiceStore::setStatus(const ServiceStatus& status)
+bool ServiceStore::setStatus(const app::ServiceStatus& status)
 {
     if (!runConstant(QStringLiteral("BEGIN IMMEDIATE")))
         return false;
@@ -253,7 +255,7 @@ qint64 ServiceStore::countStart()
     return setting(QStringLiteral("starts"), QStringLiteral("-1")).toLongLong();
 }
 
-std::optional<DigestRecord> ServiceStore::latestDigest()
+std::optional<info::DigestRecord> ServiceStore::latestDigest()
 {
     const auto latest = digests(1);
     if (latest.empty())
@@ -261,12 +263,12 @@ std::optional<DigestRecord> ServiceStore::latestDigest()
     return latest.front();
 }
 
-std::vector<DigestRecord> ServiceStore::digests(int limit)
+std::vector<info::DigestRecord> ServiceStore::digests(int limit)
 {
     QSqlQuery& query = prepared(QStringLiteral(
         "SELECT text, title, extra3, extra4 FROM digests ORDER BY id DESC LIMIT ?"));
     query.bindValue(0, bound(limit));
-    std::vector<DigestRecord> records;
+    std::vector<info::DigestRecord> records;
     if (run(query)) {
         while (query.next())
             records.push_back({text(query, 0), text(query, 1), text(query, 2), text(query, 3)});
@@ -275,7 +277,7 @@ std::vector<DigestRecord> ServiceStore::digests(int limit)
     return records;
 }
 
-bool ServiceStore::addDigest(const DigestRecord& record, const QDateTime& at)
+bool ServiceStore::addDigest(const info::DigestRecord& record, const QDateTime& at)
 {
     QSqlQuery& query = prepared(QStringLiteral(
         "INSERT INTO digests (text, title, extra3, extra4, published_at) VALUES (?, ?, ?, ?, ?)"));
@@ -287,7 +289,7 @@ bool ServiceStore::addDigest(const DigestRecord& record, const QDateTime& at)
     return run(query);
 }
 
-std::vector<StockPick> ServiceStore::latestPicks(int limit)
+std::vector<info::StockPick> ServiceStore::latestPicks(int limit)
 {
     // The newest picks, oldest first, so a new pick is the last record.
     QSqlQuery& query = prepared(QStringLiteral(
@@ -295,7 +297,7 @@ std::vector<StockPick> ServiceStore::latestPicks(int limit)
         " (SELECT id, code, name, pick_date, pick_time FROM picks ORDER BY id DESC LIMIT ?)"
         " ORDER BY id ASC"));
     query.bindValue(0, bound(limit));
-    std::vector<StockPick> picks;
+    std::vector<info::StockPick> picks;
     if (run(query)) {
         while (query.next())
             picks.push_back({text(query, 0), text(query, 1), text(query, 2), text(query, 3)});
@@ -304,7 +306,7 @@ std::vector<StockPick> ServiceStore::latestPicks(int limit)
     return picks;
 }
 
-bool ServiceStore::addPick(const StockPick& pick)
+bool ServiceStore::addPick(const info::StockPick& pick)
 {
     QSqlQuery& query = prepared(QStringLiteral(
         "INSERT INTO picks (code, name, pick_date, pick_time) VALUES (?, ?, ?, ?)"));
@@ -596,11 +598,11 @@ std::vector<Recommendation> ServiceStore::latestRecommendations(int limit)
     return list;
 }
 
-std::vector<ChannelEntry> ServiceStore::channels()
+std::vector<video::ChannelRecord> ServiceStore::channels()
 {
     QSqlQuery& query = prepared(QStringLiteral(
         "SELECT caption, address, category, grp, level FROM channels ORDER BY id"));
-    std::vector<ChannelEntry> entries;
+    std::vector<video::ChannelRecord> entries;
     if (run(query)) {
         while (query.next()) {
             entries.push_back({text(query, 0), text(query, 1), text(query, 2), text(query, 3),
@@ -611,7 +613,7 @@ std::vector<ChannelEntry> ServiceStore::channels()
     return entries;
 }
 
-bool ServiceStore::addChannel(const ChannelEntry& entry)
+bool ServiceStore::addChannel(const video::ChannelRecord& entry)
 {
     QSqlQuery& query = prepared(QStringLiteral(
         "INSERT INTO channels (caption, address, category, grp, level) VALUES (?, ?, ?, ?, ?)"));

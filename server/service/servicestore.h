@@ -1,5 +1,10 @@
 #pragma once
 
+#include "app/servicestatus.h"
+#include "info/digestrecord.h"
+#include "info/stockpick.h"
+#include "video/channellist.h"
+
 #include <QDateTime>
 #include <QHash>
 #include <QSqlDatabase>
@@ -14,27 +19,9 @@
 
 namespace service {
 
-// Addresses may hold "{base}", replaced by the service's own address when a reply is built.
-struct ServiceStatus {
-    QString startStatus;
-    QString runStatus;
-    QString pageUrl;
-    QString noticeUrl;
-};
-
-struct DigestRecord {
-    QString text;
-    QString title;
-    QString extra3;
-    QString extra4;
-};
-
-struct StockPick {
-    QString code;
-    QString name;
-    QString date;
-    QString time;
-};
+// The status, the digests, the picks and the channels are kept in the form their replies carry
+// (the types of their readers). Addresses of the status and the channels may hold "{base}",
+// replaced by the service's own address when a reply is built.
 
 struct Recommendation {
     QString ip;
@@ -42,14 +29,6 @@ struct Recommendation {
     QString name;
     QString reason;
     QString postedAt;
-};
-
-struct ChannelEntry {
-    QString caption;
-    QString address;   // plain; scrambled when the list is served
-    QString category;  // "0" for a category, else the key of its category
-    QString group;     // a category's key, or an entry's group key
-    QString level;     // "0" on the first level, else inside its group
 };
 
 struct WatchStock {
@@ -126,19 +105,19 @@ public:
     bool isNew() const { return m_new; }
     QString errorText() const { return m_error; }
 
-    ServiceStatus status();
-    bool setStatus(const ServiceStatus& status);
+    app::ServiceStatus status();
+    bool setStatus(const app::ServiceStatus& status);
     QString notice();
     bool setNotice(const QString& html);
     // Counts one start of a client; returns the count so far, -1 on failure.
     qint64 countStart();
 
-    std::optional<DigestRecord> latestDigest();
-    std::vector<DigestRecord> digests(int limit);
-    bool addDigest(const DigestRecord& record, const QDateTime& at);
+    std::optional<info::DigestRecord> latestDigest();
+    std::vector<info::DigestRecord> digests(int limit);
+    bool addDigest(const info::DigestRecord& record, const QDateTime& at);
 
-    std::vector<StockPick> latestPicks(int limit);
-    bool addPick(const StockPick& pick);
+    std::vector<info::StockPick> latestPicks(int limit);
+    bool addPick(const info::StockPick& pick);
 
     // With an invitation: put into the outbox in the same transaction when the number is new.
     Outcome registerPhone(const QString& sn, const QDateTime& at,
@@ -167,8 +146,8 @@ public:
     Outcome addRecommendation(const Recommendation& recommendation, const QDate& day);
     std::vector<Recommendation> latestRecommendations(int limit);
 
-    std::vector<ChannelEntry> channels();
-    bool addChannel(const ChannelEntry& entry);
+    std::vector<video::ChannelRecord> channels();
+    bool addChannel(const video::ChannelRecord& entry);
     bool clearChannels();
 
 private:

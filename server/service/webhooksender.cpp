@@ -24,6 +24,13 @@ bool WebhookSender::isUsableAddress(const QString& address)
     return FieldRules::isSafeAddress(address);
 }
 
+int WebhookSender::retryDelayMsecs(int failures, const Options& options)
+{
+    // Past 16 doublings every sensible longest delay is reached; the cap keeps the shift defined.
+    const int doublings = std::clamp(failures - 1, 0, 16);
+    return int(std::min<qint64>(qint64(options.firstRetryMsecs) << doublings, options.maxRetryMsecs));
+}
+
 QByteArray WebhookSender::body(const OutboxEntry& entry)
 {
     const QJsonObject object{{QStringLiteral("phone"), entry.message.phone},
@@ -95,8 +102,7 @@ void WebhookSender::onReply(QNetworkReply* reply)
     }
     ++m_failedAttempts;
     ++m_failures;
-    const int shift = std::min(m_failures - 1, 16);
-    const int backoff = int(std::min<qint64>(qint64(m_options.firstRetryMsecs) << shift, m_options.maxRetryMsecs));
+    const int backoff = retryDelayMsecs(m_failures, m_options);
     if (!accepted)
         m_store.noteFailedAttempt(entry.id, m_clock.now().addMSecs(backoff));
     m_retry.start(backoff);

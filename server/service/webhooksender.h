@@ -35,6 +35,9 @@ public:
 
     // An http or https address; anything else is refused by isUsableAddress.
     static bool isUsableAddress(const QString& address);
+    // The wait before the next post after `failures` failed posts in a row (1 or more): the
+    // first retry delay, doubled with each further failure, never more than the longest.
+    static int retryDelayMsecs(int failures, const Options& options);
 
     WebhookSender(ServiceStore& store, const app::Clock& clock, QUrl webhook, Options options,
                   QObject* parent = nullptr);

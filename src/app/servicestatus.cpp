@@ -14,12 +14,20 @@ namespace {
 
 // Only the tail of the envelope marker is looked for here, as the status reader always did.
 constexpr QStringView statusMarker = u"\"#000000\">";
+constexpr QStringView segmentMark = u"&2";
+
+// One segment: the status character, two separator characters (the reader skips any two), the
+// address, the mark.
+QString segment(const QString& status, const QString& address)
+{
+    return status + QLatin1String("||") + address + segmentMark.toString();
+}
 
 } // namespace
 
 ServiceStatus parseServiceStatus(QStringView page)
 {
-    const QStringList segments = net::envelopeSegments(page, u"&2", statusMarker);
+    const QStringList segments = net::envelopeSegments(page, segmentMark, statusMarker);
     ServiceStatus status;
     if (segments.size() >= 1) {
         status.startStatus = segments[0].left(1);
@@ -30,6 +38,16 @@ ServiceStatus parseServiceStatus(QStringView page)
         status.noticeUrl = segments[1].mid(3);
     }
     return status;
+}
+
+std::optional<QString> serviceStatusPayload(const ServiceStatus& status)
+{
+    const QString payload =
+        segment(status.startStatus, status.pageUrl) + segment(status.runStatus, status.noticeUrl);
+    // Checked by reading it back: the one test that cannot drift from the reader.
+    if (parseServiceStatus(statusMarker.toString() + payload) != status)
+        return std::nullopt;
+    return payload;
 }
 
 QString upgradeQuestion()

@@ -7,12 +7,15 @@
 //
 // Segment 1: startStatus ("2" opens pageUrl at start) and pageUrl (also the download page).
 // Segment 2: runStatus ("8" lets this version run) and noticeUrl. Later segments are ignored;
-// a value not in the reply stays empty.
+// a value not in the reply stays empty. Empty segments (nothing but blanks between two marks)
+// do not count. lantuo-server writes the payload with serviceStatusPayload; the client reads the
+// page with parseServiceStatus.
 
 #include <QString>
 #include <QStringView>
 
 #include <functional>
+#include <optional>
 
 namespace net {
 class BrowserOpener;
@@ -30,9 +33,15 @@ struct ServiceStatus {
     QString pageUrl;
     QString runStatus;
     QString noticeUrl;
+    friend bool operator==(const ServiceStatus&, const ServiceStatus&) = default;
 };
 
 ServiceStatus parseServiceStatus(QStringView page);
+
+// The payload of the reply (the service wraps it in its envelope), or nothing when the reader
+// would not give the status back unchanged: a status that is not one visible character, an
+// address that ends in a blank or holds "&2" or the envelope's marks.
+std::optional<QString> serviceStatusPayload(const ServiceStatus& status);
 
 QString upgradeQuestion();
 QString faultMessage(const QString& authorQQ);

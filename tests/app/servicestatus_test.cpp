@@ -3,12 +3,18 @@
 #include "app/sites.h"
 #include "net/httpclient.h"
 #include "net/silentabort.h"
+#include "net/pagetext.h"
 #include "support/httpfixture.h"
+#include "support/namedcase.h"
 #include "support/recorders.h"
+
+#include <QStringEncoder>
 
 #include <gtest/gtest.h>
 
 namespace {
+
+using testsupport::PrintTo;
 
 QString statusPage(const QString& payload)
 {
@@ -50,6 +56,46 @@ INSTANTIATE_TEST_SUITE_P(
                   {"2", "http://a", "", ""}},
         ParseCase{"no marker", u"<html><body>2||http://a&2 8||http://b&2</body></html>"_qs,
                   {"", "", "", ""}}));
+
+struct WriteCase {
+    const char* name;
+    app::ServiceStatus status;
+};
+
+class ServiceStatusRoundTripTest : public ::testing::TestWithParam<WriteCase> {};
+
+TEST_P(ServiceStatusRoundTripTest, TheReaderGivesBackWhatTheServiceWrote)
+{
+    const auto payload = app::serviceStatusPayload(GetParam().status);
+    ASSERT_TRUE(payload.has_value());
+    const QByteArray sent = QStringEncoder("GBK").encode(statusPage(*payload));
+    EXPECT_EQ(app::parseServiceStatus(net::decodePage(sent, net::Encoding::Gbk)), GetParam().status);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Statuses, ServiceStatusRoundTripTest,
+    ::testing::Values(
+        WriteCase{"Run", {"1", "http://127.0.0.1:8856/download.html", "8", "http://127.0.0.1:8856/notice.html"}},
+        WriteCase{"EmptyAddresses", {"2", "", "7", ""}},
+        WriteCase{"ChineseAddress", {"2", u"http://s/下载.html"_qs, "8", u"http://s/公告.html?a=1&b=3"_qs}}),
+    testsupport::CaseName());
+
+class ServiceStatusUnwritableTest : public ::testing::TestWithParam<WriteCase> {};
+
+TEST_P(ServiceStatusUnwritableTest, AStatusTheReaderWouldChangeIsNotWritten)
+{
+    EXPECT_FALSE(app::serviceStatusPayload(GetParam().status).has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Statuses, ServiceStatusUnwritableTest,
+    ::testing::Values(WriteCase{"EmptyStatus", {"", "http://a", "8", "http://b"}},
+                      WriteCase{"TwoCharacters", {"1", "http://a", "88", "http://b"}},
+                      WriteCase{"BlankStatus", {" ", "http://a", "8", "http://b"}},
+                      WriteCase{"MarkInAddress", {"1", "http://a/x&2y", "8", "http://b"}},
+                      WriteCase{"TrailingBlank", {"1", "http://a ", "8", "http://b"}},
+                      WriteCase{"Marker", {"1", "http://a/\"#000000\">", "8", "http://b"}}),
+    testsupport::CaseName());
 
 class GetmailTest : public ::testing::Test {
 protected:

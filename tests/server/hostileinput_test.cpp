@@ -94,6 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"not a form", formPost("/gpjg.asp", kGoodRecommendation, "application/json"), 415},
         HostileCase{"body over the cap", formPost("/gpjg.asp", kGoodRecommendation + "&x=" + repeated("a", 200 * 1024)), 413},
         HostileCase{"header over the cap", "GET /gpreadall.asp HTTP/1.1\r\nHost: 127.0.0.1\r\nX-Junk: " + repeated("a", 200 * 1024) + "\r\n\r\n", 413},
+        HostileCase{"code of five digits in the copy", formPost("/gpadd1.asp", "sn=13900000000&gpmc=a&gpdm=60003"), 400},
+        HostileCase{"code with a letter in the copy", formPost("/gpadd1.asp", "sn=13900000000&gpmc=a&gpdm=60003a"), 400},
         HostileCase{"flags not of 0 and 1", formPost("/gpadd2.asp", "sn=13900000000&zh=01x0&ddcj=4&ddmm=4&zdf=5&gpmc=a&gpdm=600036"), 400},
         HostileCase{"big trade not a number", formPost("/gpadd2.asp", "sn=13900000000&zh=0100&ddcj=4%3B&ddmm=4&zdf=5&gpmc=a&gpdm=600036"), 400},
         HostileCase{"report minutes missing", formPost("/gpadd3.asp", "sn=13900000000&gpdm=600036&gpmc=a"), 400},

@@ -1,4 +1,5 @@
 // Phone registration, the remote copy of the watch tables, and the recommendation limit.
+#include "community/recommendationlist.h"
 #include "server/rawclient.h"
 #include "server/servicetestkit.h"
 #include "service/gbk.h"
@@ -15,7 +16,12 @@ using Fields = std::vector<std::pair<QString, QString>>;
 
 class RegistrationTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { SharedServer::startShared(); }
+    // The day's recommendation count runs on a frozen server clock.
+    static void SetUpTestSuite()
+    {
+        SharedServer::startShared({QStringLiteral("--market"), QStringLiteral("--at"),
+                                   QStringLiteral("2026-12-10 10:00:00"), QStringLiteral("--frozen")});
+    }
     static void TearDownTestSuite() { SharedServer::stopShared(); }
 
     static QString post(const QString& path, const Fields& fields)
@@ -102,6 +108,28 @@ TEST_F(RegistrationTest, ASaveReplacesTheWholeCopyOfTheNumber)
     EXPECT_EQ(copy->wave2.size(), 1u) << "switching off keeps the copy";
 }
 
+TEST_F(RegistrationTest, TheCopyTakesEverySixDigitCodeTheClientAccepts)
+{
+    // A quote feed that knows 900901 lets the client watch it; the save must not fail on it.
+    const QString sn = QStringLiteral("13922223333");
+    post(QStringLiteral("/gpaddsj.asp"), {{QStringLiteral("sn"), sn}});
+    const auto sn1 = std::make_pair(QStringLiteral("sn"), sn);
+    post(QStringLiteral("/gpycf.asp"), {sn1, {QStringLiteral("ycf"), QStringLiteral("1")}});
+    const Fields waves[] = {wave1Stock("900901", "云赛B股"), wave2Stock("900901", "云赛B股"),
+                            wave3Stock("900901", "云赛B股")};
+    for (int wave = 1; wave <= 3; ++wave) {
+        Fields fields = waves[wave - 1];
+        fields.insert(fields.begin(), sn1);
+        EXPECT_TRUE(post(QStringLiteral("/gpadd%1.asp").arg(wave), fields).contains(QStringLiteral("已保存"))) << wave;
+    }
+    const auto copy = copyOf(sn);
+    ASSERT_TRUE(copy.has_value());
+    for (const auto* stocks : {&copy->wave1, &copy->wave2, &copy->wave3}) {
+        ASSERT_EQ(stocks->size(), 1u);
+        EXPECT_EQ(stocks->front().code, QStringLiteral("900901"));
+    }
+}
+
 TEST_F(RegistrationTest, TheSwitchOfAnUnregisteredNumberIsAnsweredAndStoresNothing)
 {
     // A save without a number on record posts the placeholder; the client must not see a fault.
@@ -135,14 +163,12 @@ TEST_F(RegistrationTest, FiftySimultaneousRecommendationsFromOneAddressLetExactl
     EXPECT_EQ(succeeded, 2);
     EXPECT_EQ(refused, 48);
 
-    const QString list = servertest::fetchPage(SharedServer::server().url(QStringLiteral("/gpjgshow.asp")));
-    const QStringList pieces = servertest::markedPieces(
-        list, {QStringLiteral("$a0"), QStringLiteral("$a1"), QStringLiteral("$a2"), QStringLiteral("$a3"), QStringLiteral("$a4")});
-    // Each record: (text before $a0), ip, stock, reason, time.
-    ASSERT_EQ(pieces.size(), 10);
-    EXPECT_EQ(pieces[1], QStringLiteral("127.0.0.1"));
-    EXPECT_EQ(pieces[2], QStringLiteral("招商银行(600036)"));
-    EXPECT_EQ(pieces[3], QStringLiteral("业绩稳健"));
+    const auto listed = community::parseRecommendations(
+        servertest::fetchPage(SharedServer::server().url(QStringLiteral("/gpjgshow.asp"))));
+    ASSERT_EQ(listed.size(), 2u);
+    EXPECT_EQ(listed[0], (community::RecommendationRecord{QStringLiteral("127.0.0.1"), QStringLiteral("招商银行(600036)"),
+                                                          QStringLiteral("业绩稳健"), QStringLiteral("2026-12-10 10:00:00")}));
+    EXPECT_EQ(listed[1], listed[0]);
     EXPECT_TRUE(servertest::fetchPage(SharedServer::server().url(QStringLiteral("/jg.asp")))
                     .contains(QStringLiteral("业绩稳健")));
 }
@@ -164,12 +190,11 @@ TEST(SqlAsTextTest, MetacharactersInAcceptedFieldsAreStoredVerbatim)
                                                 {QStringLiteral("gpmc"), name},
                                                 {QStringLiteral("tjly"), reason}});
     EXPECT_TRUE(reply.contains(QStringLiteral("成功")));
-    const QStringList pieces = servertest::markedPieces(
-        servertest::fetchPage(server.url(QStringLiteral("/gpjgshow.asp"))),
-        {QStringLiteral("$a0"), QStringLiteral("$a1"), QStringLiteral("$a2"), QStringLiteral("$a3"), QStringLiteral("$a4")});
-    ASSERT_EQ(pieces.size(), 5);
-    EXPECT_EQ(pieces[2], name + QStringLiteral("(688001)"));
-    EXPECT_EQ(pieces[3], reason);
+    const auto listed = community::parseRecommendations(
+        servertest::fetchPage(server.url(QStringLiteral("/gpjgshow.asp"))));
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(listed[0].stock, name + QStringLiteral("(688001)"));
+    EXPECT_EQ(listed[0].reason, reason);
     service::ServiceStore store(dir.path());
     EXPECT_EQ(store.channels().size(), 7u);
 }

@@ -2,7 +2,6 @@
 
 #include "net/httpclient.h"
 #include "net/pagetext.h"
-#include "net/serviceenvelope.h"
 
 namespace servertest {
 
@@ -20,24 +19,6 @@ QString postForm(const QString& url, const std::vector<std::pair<QString, QStrin
 {
     net::HttpClient client(QStringLiteral("test"));
     return net::decodePage(client.post(url, fields), net::Encoding::Gbk);
-}
-
-QStringList markedPieces(const QString& page, const QStringList& marks)
-{
-    QStringList pieces;
-    for (const net::MarkedPiece& piece : net::envelopePieces(page, marks))
-        pieces.append(piece.text);
-    return pieces;
-}
-
-QString clientDescramble(const QString& field)
-{
-    if (field.size() < 18)
-        return field;
-    QString plain = field;
-    for (int i = 0; i < 18; ++i)
-        plain[i] = QChar(char16_t(field[i].unicode() + 1));
-    return plain;
 }
 
 void SharedServer::startShared(const QStringList& extra)

@@ -17,14 +17,6 @@ QString fetchPage(const QString& url, bool utf8 = false);
 // POST through the client's own HTTP client; the reply decoded from GBK.
 QString postForm(const QString& url, const std::vector<std::pair<QString, QString>>& fields);
 
-// The payload's fields as the client cuts them: pieces ended by the marks, in text order.
-QStringList markedPieces(const QString& page, const QStringList& marks);
-
-// The client's rule for addresses in the channel list: 18 characters or more are raised by one
-// code each over their first 18 characters. (The client's channel-list reader is not written
-// yet; this is its rule, with the rest of a longer address kept.)
-QString clientDescramble(const QString& field);
-
 // One lantuo-server for a whole test suite, started with --market in a fresh data folder.
 class SharedServer {
 public:
