@@ -485,6 +485,43 @@ TEST_F(ServiceFixture, TickWhoseQuotesArriveAfterAReloadRaisesNothing)
     ASSERT_EQ(raised.size(), 1u);
 }
 
+// The texts carry the time they are made at, after the quotes came in; whether the tick may
+// raise event alerts was decided when it began.
+TEST_F(ServiceFixture, TextsCarryTheTimeTheyAreMadeAt)
+{
+    store::WatchList watch = twoStocks();
+    watch.watchFlags = {"0010", "0010"};
+    watch.watchBigTrade = {"4", "4"};
+    alerts.database().saveWatchList(watch);
+    alerts.database().saveSwitches(true, false);
+    alerts.sendbase();
+    // Each quote takes the feed two seconds; the last trade is a 5000-lot buy.
+    app::Clock clock;
+    const QString row = QStringLiteral("var q=\"1,%1,名,10.00,1.00%,0.1,9.99,1,10.00,1,100,1,9.1,x,10.0,9.0,1,5000,\";");
+    http.serve(QStringLiteral("/EM_Quote2007/optional.aspx"),
+               [&](const QHttpServerRequest& request, QHttpServerResponder& responder) {
+                   clock.advance(2000);
+                   const QString code = QUrlQuery(request.url()).queryItemValue(QStringLiteral("fav"));
+                   responder.write(row.arg(code).toUtf8(), "text/html");
+               });
+    std::vector<alerts::AlertEvent> raised;
+    const auto tick = [&](const QTime& at) {
+        raised.clear();
+        clock.freezeAt(QDateTime(QDate(2026, 12, 10), at));
+        alerts.tick(clock, client, http.base(), {{}, [&](const alerts::AlertEvent& e) { raised.push_back(e); }});
+    };
+
+    tick(QTime(9, 28, 58, 500));
+    ASSERT_EQ(raised.size(), 1u);
+    EXPECT_EQ(std::get<alerts::Broadcast>(raised[0]).title, QStringLiteral("现在(09:29:02)播报开盘价"));
+
+    // Begun in the last morning second, made after 11:30:00: the alerts still come, at 11:30:02.
+    tick(QTime(11, 29, 58));
+    ASSERT_EQ(raised.size(), 2u);
+    EXPECT_EQ(std::get<alerts::AlertPopup>(raised[1]).firstLine,
+              QStringLiteral("注意:名(000001)在11:30:02有5000手大买单成交"));
+}
+
 // --- The settings window's lookup -----------------------------------------------------------
 
 struct LookupCase {

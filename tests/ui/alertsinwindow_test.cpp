@@ -68,7 +68,16 @@ TEST_F(AlertsInWindowTest, FirstStartCreatesTheDatabaseAndShowsBothSwitchesOff)
     EXPECT_TRUE(QFile::exists(objects.dataDir.filePath(QStringLiteral("gpbd0856.dat"))));
     EXPECT_EQ(statusText(), QStringLiteral("本机监视股价：停止  手机接收股价：停止"));
     EXPECT_EQ(set->mainWindow.localAlerts().watchList().size(), 0);
+
+    // A hot stock watched with local alerts still off: the engine asks the feed for nothing and
+    // raises nothing.
+    objects.market.setQuote(QStringLiteral("600036"), hotRow);
+    watch(QStringLiteral("600036"), QStringLiteral("1111"), false);
+    set->mainWindow.localAlerts().sendbase();
+    ASSERT_EQ(set->mainWindow.localAlerts().watchList().size(), 1);
+    const int before = objects.market.quoteRequests(QStringLiteral("600036"));
     EXPECT_TRUE(timers().fire(MainTimer::Timer4));
+    EXPECT_EQ(objects.market.quoteRequests(QStringLiteral("600036")), before);
     EXPECT_FALSE(set->limitPopup.isVisible());
 }
 
