@@ -40,7 +40,7 @@ MarketFixture::MarketFixture() : m_http(std::make_unique<testsupport::HttpFixtur
             QStringLiteral("<html><body>%1</body></html>").arg(m_indexRecords).toUtf8();
         // The answer goes out later from the event loop, as a slow site's would.
         auto held = std::make_shared<QHttpServerResponder>(std::move(responder));
-        QTimer::singleShot(m_indexDelayMsecs, m_lateAnswers.get(), [held, page] {
+        QTimer::singleShot(0, m_lateAnswers.get(), [held, page] {
             held->write(page, "text/html; charset=utf-8");
         });
     });

@@ -50,10 +50,6 @@ public:
         m_http.reset();
     }
 
-    // The index page answers this long after its request came; 0 answers at once. Keep it
-    // inside the client's read time-out: the answer is written to the connection it came on.
-    void setIndexDelay(int msecs) { m_indexDelayMsecs = msecs; }
-
     // Run while a request is being answered, the client waiting for the reply.
     std::function<void(const QString& code)> duringQuoteRequest;
     std::function<void()> duringIndexRequest;
@@ -69,7 +65,6 @@ private:
     QString m_base;
     QHash<QString, QString> m_quotes;
     QString m_indexRecords;
-    int m_indexDelayMsecs = 0;
     QHash<QString, int> m_quoteRequests;
     int m_indexRequests = 0;
 };
