@@ -2,6 +2,8 @@
 
 #include "service/gbk.h"
 
+#include "net/serviceenvelope.h"
+
 namespace service {
 
 namespace {
@@ -15,9 +17,7 @@ const QString kHead = QStringLiteral(
 
 QString ServicePage::envelope(const QString& payload)
 {
-    return kHead.arg(QStringLiteral("lantuo"))
-         + QStringLiteral("<body bgcolor=\"#FFFFFF\" text=\"#000000\">") + payload
-         + QStringLiteral("</body>\r\n</html>\r\n");
+    return net::envelopePage(payload);
 }
 
 QHttpServerResponse ServicePage::gbkResponse(const QString& text, int status)

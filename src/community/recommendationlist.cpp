@@ -82,12 +82,7 @@ std::vector<RecommendationRecord> parseRecommendations(QStringView page)
 
 QString recommendationsPayload(const std::vector<RecommendationRecord>& records)
 {
-    QString payload;
-    for (const RecommendationRecord& record : records) {
-        if (readsBack(record))
-            payload += recordOf(record) + QLatin1String("\r\n");
-    }
-    return payload;
+    return net::recordLines(records, recordOf, readsBack);
 }
 
 QString RecommendationList::storedIp(const QString& ip)

@@ -84,12 +84,7 @@ int mergeStockPicks(std::vector<StockPick>& picks, const std::vector<StockPick>&
 
 QString stockPicksPayload(const std::vector<StockPick>& picks)
 {
-    QString payload;
-    for (const StockPick& pick : picks) {
-        if (readsBack(pick))
-            payload += recordOf(pick) + QLatin1String("\r\n");
-    }
-    return payload;
+    return net::recordLines(picks, recordOf, readsBack);
 }
 
 } // namespace info

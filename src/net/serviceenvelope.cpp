@@ -45,6 +45,14 @@ std::vector<MarkedPiece> cutPieces(QStringView text, std::span<const QString> ma
 
 } // namespace
 
+QString envelopePage(const QString& payload)
+{
+    return QStringLiteral("<html>\r\n<head>\r\n"
+                          "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=gb2312\">\r\n"
+                          "<title>lantuo</title>\r\n</head>\r\n<body bgcolor=\"#FFFFFF\" ")
+           + envelopeMarker.toString() + payload + QStringLiteral("</body>\r\n</html>\r\n");
+}
+
 std::optional<QString> envelopePayload(QStringView page, QStringView marker)
 {
     std::optional<qsizetype> start;

@@ -24,6 +24,9 @@ namespace net {
 inline constexpr QStringView envelopeMarker = u"text=\"#000000\">";
 inline constexpr QStringView envelopeEnd = u"</body>";
 
+// The service's page around a payload, as the service sends it (before its GBK encoding).
+QString envelopePage(const QString& payload);
+
 // The payload, or nothing when the page has no envelope marker.
 std::optional<QString> envelopePayload(QStringView page, QStringView marker = envelopeMarker);
 
@@ -49,5 +52,18 @@ std::vector<MarkedPiece> envelopePieces(QStringView page, std::span<const QStrin
 // (`envelopeSegments(page, u"&2")`).
 QStringList envelopeSegments(QStringView page, QStringView mark,
                              QStringView marker = envelopeMarker);
+
+// A list payload of the service: each record in its written form, one per line, leaving out a
+// record that its reader would not give back as it is (a value holding a mark, say) rather than
+// sending it broken.
+template <typename Record, typename Write, typename ReadsBack>
+QString recordLines(const std::vector<Record>& records, Write write, ReadsBack readsBack)
+{
+    QString payload;
+    for (const Record& record : records)
+        if (readsBack(record))
+            payload += write(record) + QLatin1String("\r\n");
+    return payload;
+}
 
 } // namespace net

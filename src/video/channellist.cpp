@@ -104,12 +104,7 @@ bool fitsChannelList(const ChannelRecord& record)
 
 QString channelListPayload(const std::vector<ChannelRecord>& records)
 {
-    QString payload;
-    for (const ChannelRecord& record : records) {
-        if (fitsChannelList(record))
-            payload += recordOf(record) + QLatin1String("\r\n");
-    }
-    return payload;
+    return net::recordLines(records, recordOf, fitsChannelList);
 }
 
 } // namespace video

@@ -3,6 +3,7 @@
 #include "community/recommendationlist.h"
 #include "net/pagetext.h"
 #include "support/namedcase.h"
+#include "support/servedpage.h"
 
 #include <QStringEncoder>
 
@@ -14,13 +15,6 @@ using namespace Qt::StringLiterals;
 using community::RecommendationList;
 using community::RecommendationRecord;
 using testsupport::PrintTo;
-
-QString served(const QString& payload)
-{
-    const QString page = u"<html><body bgcolor=\"#FFFFFF\" text=\"#000000\">"_s + payload
-                       + u"</body></html>"_s;
-    return net::decodePage(QByteArray(QStringEncoder("GBK").encode(page)), net::Encoding::Gbk);
-}
 
 const RecommendationRecord zhaoshang{u"127.0.0.1"_s, u"招商银行(600036)"_s, u"业绩稳健"_s,
                                      u"2024-05-10 10:30:00"_s};
@@ -35,7 +29,7 @@ TEST(RecommendationsRoundTripTest, EveryWritableRecordComesBackInOrder)
         {u"192.168.0.1"_s, u"万科A(000002)"_s, u"  两个空格在前"_s, u"今天"_s},
         {u"10.0.0.9"_s, u"贵州茅台(600519)"_s, u"$a 不是标记 &1 也不是"_s, u"t"_s},
     };
-    EXPECT_EQ(community::parseRecommendations(served(community::recommendationsPayload(records))),
+    EXPECT_EQ(community::parseRecommendations(testsupport::servedPage(community::recommendationsPayload(records))),
               records);
 }
 
@@ -45,7 +39,7 @@ TEST(RecommendationsRoundTripTest, TenThousandRecords)
     for (int i = 0; i < 10000; ++i)
         records.push_back({u"10.0.%1.%2"_s.arg(i / 256).arg(i % 256), u"股票(%1)"_s.arg(600000 + i),
                            u"理由%1"_s.arg(i), u"2024-05-10 10:%1:00"_s.arg(i % 60)});
-    EXPECT_EQ(community::parseRecommendations(served(community::recommendationsPayload(records))),
+    EXPECT_EQ(community::parseRecommendations(testsupport::servedPage(community::recommendationsPayload(records))),
               records);
 }
 
@@ -60,7 +54,7 @@ TEST(RecommendationsRoundTripTest, ARecordTheReaderWouldChangeIsLeftOutAndTheOth
         {u"1.2.3.4"_s, u"s"_s, u"r"_s, u"t\t"_s},
         st,
     };
-    EXPECT_EQ(community::parseRecommendations(served(community::recommendationsPayload(records))),
+    EXPECT_EQ(community::parseRecommendations(testsupport::servedPage(community::recommendationsPayload(records))),
               (std::vector<RecommendationRecord>{zhaoshang, st}));
 }
 
@@ -80,15 +74,15 @@ TEST_P(RecommendationsReadTest, CutsEachRecord)
 INSTANTIATE_TEST_SUITE_P(
     Pages, RecommendationsReadTest,
     ::testing::Values(
-        ReadCase{"RecordTrimmedFieldsNot", served(u"$a0\r\n 1.2.3.4 $a1 s $a2 r $a3 t \r\n$a4"_s),
+        ReadCase{"RecordTrimmedFieldsNot", testsupport::servedPage(u"$a0\r\n 1.2.3.4 $a1 s $a2 r $a3 t \r\n$a4"_s),
                  {{u"1.2.3.4 "_s, u" s "_s, u" r "_s, u" t"_s}}},
         ReadCase{"NothingBeforeTheMarker", u"$a0a$a1b$a2c$a3d$a4<body text=\"#000000\">$a0e$a1f$a2g$a3h$a4"_s,
                  {{u"e"_s, u"f"_s, u"g"_s, u"h"_s}}},
         ReadCase{"NoMarkerNoRecords", u"<body>$a0e$a1f$a2g$a3h$a4</body>"_s, {}},
-        ReadCase{"ALaterStartWins", served(u"$a0old$a0e$a1f$a2g$a3h$a4"_s), {{u"e"_s, u"f"_s, u"g"_s, u"h"_s}}},
-        ReadCase{"AnEndWithoutAStartIsIgnored", served(u"x$a1y$a2z$a3w$a4$a0e$a1f$a2g$a3h$a4$a4"_s),
+        ReadCase{"ALaterStartWins", testsupport::servedPage(u"$a0old$a0e$a1f$a2g$a3h$a4"_s), {{u"e"_s, u"f"_s, u"g"_s, u"h"_s}}},
+        ReadCase{"AnEndWithoutAStartIsIgnored", testsupport::servedPage(u"x$a1y$a2z$a3w$a4$a0e$a1f$a2g$a3h$a4$a4"_s),
                  {{u"e"_s, u"f"_s, u"g"_s, u"h"_s}}},
-        ReadCase{"ARecordLackingAMarkIsSkipped", served(u"$a0e$a1f$a2g h$a4$a0i$a1j$a2k$a3l$a4"_s),
+        ReadCase{"ARecordLackingAMarkIsSkipped", testsupport::servedPage(u"$a0e$a1f$a2g h$a4$a0i$a1j$a2k$a3l$a4"_s),
                  {{u"i"_s, u"j"_s, u"k"_s, u"l"_s}}}),
     testsupport::CaseName());
 

@@ -3,6 +3,7 @@
 #include "info/digestrecord.h"
 #include "net/pagetext.h"
 #include "support/namedcase.h"
+#include "support/servedpage.h"
 
 #include <QStringEncoder>
 
@@ -15,13 +16,6 @@ using info::DigestRecord;
 using testsupport::PrintTo;
 
 // The payload as the client receives it: in the envelope, sent as GBK, decoded the client's way.
-QString served(const QString& payload)
-{
-    const QString page = u"<html><body bgcolor=\"#FFFFFF\" text=\"#000000\">"_s + payload
-                       + u"</body></html>"_s;
-    return net::decodePage(QByteArray(QStringEncoder("GBK").encode(page)), net::Encoding::Gbk);
-}
-
 struct RoundTripCase {
     const char* name;
     DigestRecord record;
@@ -33,7 +27,7 @@ TEST_P(DigestRoundTripTest, TheReaderGivesBackWhatWasWritten)
 {
     const auto payload = info::digestPayload(GetParam().record);
     ASSERT_TRUE(payload.has_value());
-    EXPECT_EQ(info::parseDigestRecord(served(*payload)), GetParam().record);
+    EXPECT_EQ(info::parseDigestRecord(testsupport::servedPage(*payload)), GetParam().record);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -83,13 +77,13 @@ TEST_P(DigestReadTest, CutsTheFirstRecord)
 INSTANTIATE_TEST_SUITE_P(
     Pages, DigestReadTest,
     ::testing::Values(
-        ReadCase{"FieldsTrimmed", served(u" 正文 &1\r\n标题&2 c &3d\t&4"_s), {u"正文"_s, u"标题"_s, u"c"_s, u"d"_s}},
-        ReadCase{"WithoutTheFourthMarkTheFieldsFoundStay", served(u"正文&1标题&2c"_s), {u"正文"_s, u"标题"_s, {}, {}}},
-        ReadCase{"OnlyTheFirstRecord", served(u"a&1b&2c&3d&4e&1f&2g&3h&4"_s), {u"a"_s, u"b"_s, u"c"_s, u"d"_s}},
+        ReadCase{"FieldsTrimmed", testsupport::servedPage(u" 正文 &1\r\n标题&2 c &3d\t&4"_s), {u"正文"_s, u"标题"_s, u"c"_s, u"d"_s}},
+        ReadCase{"WithoutTheFourthMarkTheFieldsFoundStay", testsupport::servedPage(u"正文&1标题&2c"_s), {u"正文"_s, u"标题"_s, {}, {}}},
+        ReadCase{"OnlyTheFirstRecord", testsupport::servedPage(u"a&1b&2c&3d&4e&1f&2g&3h&4"_s), {u"a"_s, u"b"_s, u"c"_s, u"d"_s}},
         ReadCase{"MarksBeforeTheMarkerDoNotCount", u"<title>x&1y&2</title><p text=\"#000000\">a&1b&2c&3d&4"_s,
                  {u"a"_s, u"b"_s, u"c"_s, u"d"_s}},
         ReadCase{"NoMarker", u"<body>a&1b&2c&3d&4</body>"_s, {}},
-        ReadCase{"EmptyPayload", served(QString()), {}}),
+        ReadCase{"EmptyPayload", testsupport::servedPage(QString()), {}}),
     testsupport::CaseName());
 
 } // namespace

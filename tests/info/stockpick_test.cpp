@@ -3,6 +3,7 @@
 #include "info/stockpick.h"
 #include "net/pagetext.h"
 #include "support/namedcase.h"
+#include "support/servedpage.h"
 
 #include <QStringEncoder>
 
@@ -13,13 +14,6 @@ namespace {
 using namespace Qt::StringLiterals;
 using info::StockPick;
 using testsupport::PrintTo;
-
-QString served(const QString& payload)
-{
-    const QString page = u"<html><body bgcolor=\"#FFFFFF\" text=\"#000000\">"_s + payload
-                       + u"</body></html>"_s;
-    return net::decodePage(QByteArray(QStringEncoder("GBK").encode(page)), net::Encoding::Gbk);
-}
 
 const StockPick zhaoshang{u"600036"_s, u"招商银行"_s, u"2024-5-10"_s, u"10:30:00"_s};
 const StockPick ningde{u"300750"_s, u"宁德时代"_s, u"2024-5-10"_s, u"14:00:00"_s};
@@ -32,7 +26,7 @@ TEST(StockPicksRoundTripTest, EveryWritablePickComesBackInOrder)
         {u"900901"_s, u"云赛Ｂ股 & 1"_s, u"今天"_s, u"盘中"_s},
         zhaoshang, // a repeat is the reader's to keep; the merge drops it
     };
-    EXPECT_EQ(info::parseStockPicks(served(info::stockPicksPayload(picks))), picks);
+    EXPECT_EQ(info::parseStockPicks(testsupport::servedPage(info::stockPicksPayload(picks))), picks);
 }
 
 TEST(StockPicksRoundTripTest, TenThousandPicks)
@@ -40,7 +34,7 @@ TEST(StockPicksRoundTripTest, TenThousandPicks)
     std::vector<StockPick> picks;
     for (int i = 0; i < 10000; ++i)
         picks.push_back({QString::number(600000 + i), u"股票%1"_s.arg(i), u"2024-5-10"_s, u"10:%1"_s.arg(i % 60)});
-    EXPECT_EQ(info::parseStockPicks(served(info::stockPicksPayload(picks))), picks);
+    EXPECT_EQ(info::parseStockPicks(testsupport::servedPage(info::stockPicksPayload(picks))), picks);
 }
 
 TEST(StockPicksRoundTripTest, APickTheReaderWouldChangeIsLeftOutAndTheOthersStay)
@@ -54,7 +48,7 @@ TEST(StockPicksRoundTripTest, APickTheReaderWouldChangeIsLeftOutAndTheOthersStay
         {u"600519"_s, u"\"#000000\">"_s, u"d"_s, u"t"_s},
         ningde,
     };
-    EXPECT_EQ(info::parseStockPicks(served(info::stockPicksPayload(picks))),
+    EXPECT_EQ(info::parseStockPicks(testsupport::servedPage(info::stockPicksPayload(picks))),
               (std::vector<StockPick>{zhaoshang, ningde}));
 }
 
@@ -74,18 +68,18 @@ TEST_P(StockPicksReadTest, CutsEachRecord)
 INSTANTIATE_TEST_SUITE_P(
     Pages, StockPicksReadTest,
     ::testing::Values(
-        ReadCase{"RecordTrimmedFieldsNot", served(u"\r\n 600036&1 招商银行 &22024-5-10&310:30:00 \r\n&4"_s),
+        ReadCase{"RecordTrimmedFieldsNot", testsupport::servedPage(u"\r\n 600036&1 招商银行 &22024-5-10&310:30:00 \r\n&4"_s),
                  {{u"600036"_s, u" 招商银行 "_s, u"2024-5-10"_s, u"10:30:00"_s}}},
         ReadCase{"ARecordWithoutTheDateMarkAddsNothing",
-                 served(u"600036&1招商银行&22024-5-10 10:30:00&4300750&1宁德时代&2d&3t&4"_s),
+                 testsupport::servedPage(u"600036&1招商银行&22024-5-10 10:30:00&4300750&1宁德时代&2d&3t&4"_s),
                  {{u"300750"_s, u"宁德时代"_s, u"d"_s, u"t"_s}}},
         ReadCase{"TheMarkerStartsARecordAfresh",
-                 served(u"junk&1x<p text=\"#000000\">600036&1招商银行&2d&3t&4"_s),
+                 testsupport::servedPage(u"junk&1x<p text=\"#000000\">600036&1招商银行&2d&3t&4"_s),
                  {{u"600036"_s, u"招商银行"_s, u"d"_s, u"t"_s}}},
-        ReadCase{"TextAfterTheLastEndMarkIsNoRecord", served(u"600036&1招商银行&2d&3t&4000001&1平安&2d&3t"_s),
+        ReadCase{"TextAfterTheLastEndMarkIsNoRecord", testsupport::servedPage(u"600036&1招商银行&2d&3t&4000001&1平安&2d&3t"_s),
                  {{u"600036"_s, u"招商银行"_s, u"d"_s, u"t"_s}}},
         ReadCase{"NoMarker", u"<body>600036&1招商银行&2d&3t&4</body>"_s, {}},
-        ReadCase{"NoRecords", served(QString()), {}}),
+        ReadCase{"NoRecords", testsupport::servedPage(QString()), {}}),
     testsupport::CaseName());
 
 TEST(StockPicksMergeTest, APickAlreadySeenIsNotAddedAgain)

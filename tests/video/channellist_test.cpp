@@ -2,6 +2,7 @@
 // descrambling, through the service envelope as GBK bytes.
 #include "net/pagetext.h"
 #include "support/namedcase.h"
+#include "support/servedpage.h"
 #include "video/channellist.h"
 
 #include <QStringEncoder>
@@ -14,13 +15,6 @@ using namespace Qt::StringLiterals;
 using testsupport::PrintTo;
 using video::ChannelRecord;
 using video::ChannelRecords;
-
-QString served(const QString& payload)
-{
-    const QString page = u"<html><body bgcolor=\"#FFFFFF\" text=\"#000000\">"_s + payload
-                       + u"</body></html>"_s;
-    return net::decodePage(QByteArray(QStringEncoder("GBK").encode(page)), net::Encoding::Gbk);
-}
 
 ChannelRecords recordsOf(const std::vector<ChannelRecord>& list)
 {
@@ -67,7 +61,7 @@ TEST(ChannelListRoundTripTest, EveryWritableRecordComesBackInOrder)
         {u"分组一"_s, u"http://127.0.0.1:8856/tv/a?x=1&y=2"_s, u"1"_s, u"13"_s, u"1"_s}, // "&" after the 18th
         {u"空级"_s, u"http://127.0.0.1:8856/tv/b"_s, QString(), QString(), QString()},
     };
-    EXPECT_EQ(video::parseChannelList(served(video::channelListPayload(list))), recordsOf(list));
+    EXPECT_EQ(video::parseChannelList(testsupport::servedPage(video::channelListPayload(list))), recordsOf(list));
 }
 
 TEST(ChannelListRoundTripTest, TenThousandRecords)
@@ -76,7 +70,7 @@ TEST(ChannelListRoundTripTest, TenThousandRecords)
     for (int i = 0; i < 10000; ++i)
         list.push_back({u"频道%1"_s.arg(i), u"http://127.0.0.1:8856/tv/%1"_s.arg(i), QString::number(i % 7 + 1),
                         QString::number(i % 13), QString::number(i % 2)});
-    EXPECT_EQ(video::parseChannelList(served(video::channelListPayload(list))), recordsOf(list));
+    EXPECT_EQ(video::parseChannelList(testsupport::servedPage(video::channelListPayload(list))), recordsOf(list));
 }
 
 TEST(ChannelListRoundTripTest, ARecordTheReaderWouldChangeIsLeftOutAndTheOthersStay)
@@ -94,7 +88,7 @@ TEST(ChannelListRoundTripTest, ARecordTheReaderWouldChangeIsLeftOutAndTheOthersS
     };
     EXPECT_FALSE(video::fitsChannelList(list[1]));
     EXPECT_TRUE(video::fitsChannelList(cctv));
-    EXPECT_EQ(video::parseChannelList(served(video::channelListPayload(list))), recordsOf({news, cctv}));
+    EXPECT_EQ(video::parseChannelList(testsupport::servedPage(video::channelListPayload(list))), recordsOf({news, cctv}));
 }
 
 struct ReadCase {
@@ -113,16 +107,16 @@ TEST_P(ChannelListReadTest, CutsEachRecord)
 INSTANTIATE_TEST_SUITE_P(
     Pages, ChannelListReadTest,
     ::testing::Values(
-        ReadCase{"RecordsTrimmedLevelRunsToTheEnd", served(u"\r\n 新闻&1&20&37&4任意 ***\r\n"_s),
+        ReadCase{"RecordsTrimmedLevelRunsToTheEnd", testsupport::servedPage(u"\r\n 新闻&1&20&37&4任意 ***\r\n"_s),
                  {{u"新闻"_s, QString(), u"0"_s, u"7"_s, u"任意"_s}}},
-        ReadCase{"TextAfterTheLastEndIsNoRecord", served(u"新闻&1&20&31&40***尾&1&20&32&40"_s),
+        ReadCase{"TextAfterTheLastEndIsNoRecord", testsupport::servedPage(u"新闻&1&20&31&40***尾&1&20&32&40"_s),
                  {{u"新闻"_s, QString(), u"0"_s, u"1"_s, u"0"_s}}},
-        ReadCase{"ARecordLackingAMarkIsSkipped", served(u"缺&1&20&31 0***新闻&1&20&31&40***"_s),
+        ReadCase{"ARecordLackingAMarkIsSkipped", testsupport::servedPage(u"缺&1&20&31 0***新闻&1&20&31&40***"_s),
                  {{u"新闻"_s, QString(), u"0"_s, u"1"_s, u"0"_s}}},
-        ReadCase{"AddressesAreDescrambled", served(u"台&1gsso9..016-/-/-097856/tv/news&21&311&40***"_s),
+        ReadCase{"AddressesAreDescrambled", testsupport::servedPage(u"台&1gsso9..016-/-/-097856/tv/news&21&311&40***"_s),
                  {{u"台"_s, u"http://127.0.0.1:8856/tv/news"_s, u"1"_s, u"11"_s, u"0"_s}}},
         ReadCase{"NoMarker", u"<body>新闻&1&20&31&40***</body>"_s, {}},
-        ReadCase{"NothingAfterTheBodyEnd", served(u"新闻&1&20&31&40***"_s) + u"后&1&20&31&40***"_s,
+        ReadCase{"NothingAfterTheBodyEnd", testsupport::servedPage(u"新闻&1&20&31&40***"_s) + u"后&1&20&31&40***"_s,
                  {{u"新闻"_s, QString(), u"0"_s, u"1"_s, u"0"_s}}}),
     testsupport::CaseName());
 
