@@ -84,6 +84,16 @@ bool dashboardLoadsQuotesOnce(DayTime time)
     return !inQuotePanelWindow(time);
 }
 
+bool inBigOrderReloadWindow(DayTime time)
+{
+    return strictlyBetween(time, {10, 0, 0}, {15, 30, 0});
+}
+
+bool flowMonitorWorks(const QDate& day, DayTime time)
+{
+    return !isWeekend(day) && time >= DayTime{10, 0, 0};
+}
+
 const std::vector<TradingGate>& tradingGates()
 {
     static const std::vector<TradingGate> gates = {
@@ -94,6 +104,8 @@ const std::vector<TradingGate>& tradingGates()
         {"Timer1: quote panel refresh, 9:10:00-15:05:00",
          [](const Clock& clock) { return inQuotePanelWindow(clock.timeOfDay()); }},
         {"Timer1: indices every third tick, at any time", [](const Clock&) { return true; }},
+        {"Timer2: big-order pages reloaded strictly between 10:00:00 and 15:30:00, any day",
+         [](const Clock& clock) { return inBigOrderReloadWindow(clock.timeOfDay()); }},
         {"Timer4: alert engine, not on Saturday or Sunday", &onWeekday<anyTime>},
         {"Timer4: event alerts, morning session strictly between 9:30:00 and 11:30:00",
          &onWeekday<inMorningSession>},
@@ -105,6 +117,11 @@ const std::vector<TradingGate>& tradingGates()
          &onWeekday<inMiddayBroadcastMinutes>},
         {"Timer4: closing broadcast, 15:03:00-15:09:59, once a day",
          &onWeekday<inClosingBroadcastMinutes>},
+        {"Timer7: half-hour flow monitor, weekdays from 10:00:00",
+         [](const Clock& clock) {
+             const ClockFields fields = decodeNow(clock);
+             return flowMonitorWorks(fields.date(), fields.time());
+         }},
         {"phone reports (lantuo-server): every 10/20/30/60 trading minutes, inside the sessions",
          &onWeekday<inAlertSession>},
     };

@@ -39,6 +39,13 @@ bool inClosingBroadcastMinutes(DayTime time);
 // The one-off index and quote load of the dashboard runs outside 9:10:00-15:05:00.
 bool dashboardLoadsQuotesOnce(DayTime time);
 
+// Timer2 reloads the two intraday big-order pages strictly between 10:00:00 and 15:30:00, on
+// any day of the week.
+bool inBigOrderReloadWindow(DayTime time);
+
+// The half-hour flow monitor (Timer7) works on weekdays from 10:00:00 on, with no end.
+bool flowMonitorWorks(const QDate& day, DayTime time);
+
 // One row of the table of timed rules: a piece of timed work and whether the clock lets it run
 // now.
 struct TradingGate {

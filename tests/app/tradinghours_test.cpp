@@ -61,8 +61,24 @@ INSTANTIATE_TEST_SUITE_P(
         BoundaryCase{"closingBefore", &app::inClosingBroadcastMinutes, QTime(15, 2, 59), false},
         BoundaryCase{"closingFirst", &app::inClosingBroadcastMinutes, QTime(15, 3, 0), true},
         BoundaryCase{"closingLast", &app::inClosingBroadcastMinutes, QTime(15, 9, 59), true},
-        BoundaryCase{"closingAfter", &app::inClosingBroadcastMinutes, QTime(15, 10, 0), false}),
+        BoundaryCase{"closingAfter", &app::inClosingBroadcastMinutes, QTime(15, 10, 0), false},
+        BoundaryCase{"reloadAtTen", &app::inBigOrderReloadWindow, QTime(10, 0, 0), false},
+        BoundaryCase{"reloadJustAfterTen", &app::inBigOrderReloadWindow, QTime(10, 0, 1), true},
+        BoundaryCase{"reloadLastSecond", &app::inBigOrderReloadWindow, QTime(15, 29, 59), true},
+        BoundaryCase{"reloadAtHalfPastThree", &app::inBigOrderReloadWindow, QTime(15, 30, 0), false}),
     testsupport::CaseName());
+
+TEST(FlowMonitorGateTest, WorksOnWeekdaysFromTenWithNoEnd)
+{
+    const QDate thursday(2026, 12, 10);
+    for (int msec : {0, 999}) {
+        EXPECT_FALSE(app::flowMonitorWorks(thursday, app::dayTimeOf(QDateTime(thursday, QTime(9, 59, 59, msec)))));
+        EXPECT_TRUE(app::flowMonitorWorks(thursday, app::dayTimeOf(QDateTime(thursday, QTime(10, 0, 0, msec)))));
+    }
+    EXPECT_TRUE(app::flowMonitorWorks(thursday, {23, 59, 59}));
+    EXPECT_FALSE(app::flowMonitorWorks(QDate(2026, 12, 12), {10, 30, 0}));
+    EXPECT_FALSE(app::flowMonitorWorks(QDate(2026, 12, 13), {10, 30, 0}));
+}
 
 // The table lantuo-cli prints: the alert engine's rows follow the weekday and the sessions.
 TEST(TradingGateTableTest, ListsTheEngineRulesWithTheirStateAtTheMoment)

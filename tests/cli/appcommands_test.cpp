@@ -35,20 +35,21 @@ TEST_F(CliTest, GatesFollowTheMomentGivenWithAt)
     const auto [thursday, thursdayGates] = runs("2026-12-10 10:00:00");
     EXPECT_EQ(thursday[u"now"_qs].toString(), u"2026-12-10 10:00:00"_qs);
     EXPECT_EQ(thursday[u"weekday"_qs].toString(), u"星期四"_qs);
-    // Weekend quote panel, off-hours quotes, quote panel refresh, index refresh; the engine on
-    // a weekday, its morning and afternoon sessions, the opening, midday and closing broadcast
-    // minutes; the service's phone reports.
-    EXPECT_EQ(thursdayGates, (QList<bool>{false, false, true, true, true, true, false, false,
-                                          false, false, true}));
+    // Weekend quote panel, off-hours quotes, quote panel refresh, index refresh; the big-order
+    // reload (strictly after 10:00:00); the engine on a weekday, its morning and afternoon
+    // sessions, the opening, midday and closing broadcast minutes; the flow monitor (from
+    // 10:00:00); the service's phone reports.
+    EXPECT_EQ(thursdayGates, (QList<bool>{false, false, true, true, false, true, true, false, false,
+                                          false, false, true, true}));
 
     const auto [saturday, saturdayGates] = runs("2026-12-12 20:00:00");
     EXPECT_EQ(saturday[u"weekday"_qs].toString(), u"星期六"_qs);
     EXPECT_EQ(saturdayGates, (QList<bool>{true, true, false, true, false, false, false, false,
-                                          false, false, false}));
+                                          false, false, false, false, false}));
 
     // The closed second 13:00:00 stays closed while the clock runs on into it.
     const auto [one, oneGates] = runs("2026-12-09 13:00:00");
-    EXPECT_FALSE(oneGates.value(5) || oneGates.value(6));
+    EXPECT_FALSE(oneGates.value(6) || oneGates.value(7));
 }
 
 } // namespace
