@@ -54,7 +54,7 @@ struct CapitalFlowView {
     // up to 10:00:00; after 10:00:00 up to 10:30:00; … up to 11:50:00; after 13:00:00 up to
     // 13:30:00; … after 14:30:00 up to 15:30:00. Rows after 11:50:00 up to 13:00:00 and after
     // 15:30:00 fall in no slot.
-    std::array<std::array<qint64, 4>, 8> slots{};
+    std::array<std::array<qint64, 4>, 8> slotSums{};
     bool operator==(const CapitalFlowView&) const = default;
 };
 
