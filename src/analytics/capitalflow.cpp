@@ -218,4 +218,9 @@ std::optional<CapitalFlowView> capitalFlowView(const FlowRows& rows)
     return view;
 }
 
+QString capitalFlowFailedText()
+{
+    return QStringLiteral("查看数据时发生错误，请检查您的输入或者检查您的网络是否有错误");
+}
+
 } // namespace analytics

@@ -61,4 +61,7 @@ struct CapitalFlowView {
 // Nothing when a time ("HH:mm:ss") or a value does not convert, or the lists differ in length.
 std::optional<CapitalFlowView> capitalFlowView(const FlowRows& rows);
 
+// Label6, shown when the picture or the page could not be loaded or read.
+QString capitalFlowFailedText();
+
 } // namespace analytics
