@@ -1,6 +1,7 @@
 #include "cli/commandtable.h"
 
 #include "cli/alertcommands.h"
+#include "cli/analyticscommands.h"
 #include "cli/appcommands.h"
 #include "cli/commandcontext.h"
 #include "cli/options.h"
@@ -36,7 +37,8 @@ const std::vector<Command>& commandTable()
 {
     static const std::vector<Command> table = [] {
         std::vector<Command> rows;
-        for (const std::vector<Command>& folder : {appCommands(), quoteCommands(), alertCommands()})
+        for (const std::vector<Command>& folder :
+             {appCommands(), quoteCommands(), analyticsCommands(), alertCommands()})
             rows.insert(rows.end(), folder.begin(), folder.end());
         return rows;
     }();
