@@ -77,7 +77,8 @@ TEST_F(CliTest, HelpListsEveryCommandAndNoCommandIsBadUsage)
         if (line.startsWith(u"  "_qs))
             listed << line.mid(2).section(u' ', 0, 0);
     EXPECT_EQ(listed, (QStringList{u"status"_qs, u"lookup"_qs, u"gates"_qs, u"quote"_qs, u"index"_qs,
-                                   u"watch"_qs, u"switches"_qs, u"alerts"_qs, u"register"_qs,
+                                   u"bigorder"_qs, u"flow"_qs, u"tenday"_qs, u"capflow"_qs,
+                                   u"holdings"_qs, u"watch"_qs, u"switches"_qs, u"alerts"_qs, u"register"_qs,
                                    u"save"_qs}));
 
     const CliRun none = run(withConfig({}));
