@@ -73,17 +73,23 @@ QString pageBody(const QString& site, const Stock& stock, analytics::BigOrderPag
     return *body;
 }
 
-QJsonObject stockJson(const Stock& stock)
+// A page of a window that says so when it fails: its text, or that window's failure text.
+QString fetchOrRefuse(const QString& clientName, const QString& address, const QString& failure)
 {
-    return {{QStringLiteral("code"), stock.code}, {QStringLiteral("currentName"), stock.name}};
+    net::HttpClient client(clientName);
+    try {
+        return net::fetchText(client, address);
+    } catch (const std::runtime_error&) { // HttpError, DecodeError
+        refuse(failure);
+    }
 }
 
-QJsonObject withStock(const Stock& stock, const QJsonObject& fields)
+// The command's fields with the stock's code and name.
+QJsonObject withStock(const Stock& stock, QJsonObject fields)
 {
-    QJsonObject json = stockJson(stock);
-    for (auto field = fields.begin(); field != fields.end(); ++field)
-        json.insert(field.key(), field.value());
-    return json;
+    fields.insert(QStringLiteral("code"), stock.code);
+    fields.insert(QStringLiteral("currentName"), stock.name);
+    return fields;
 }
 
 QJsonArray numbers(const std::vector<double>& values)
@@ -201,14 +207,10 @@ QJsonObject byClass(const std::array<qint64, 4>& sums)
 QJsonObject capitalFlow(const Options& options, CommandContext& context)
 {
     const Stock stock = stockOf(options, "capflow takes one stock code", context);
-    net::HttpClient client(QStringLiteral("TForm18.IdHTTP1"));
-    analytics::FlowRows rows;
-    try {
-        rows = analytics::readCapitalFlowPage(net::fetchText(
-            client, context.sites.capitalFlowSite + analytics::capitalFlowPath(stock.code)));
-    } catch (const std::runtime_error&) { // HttpError, DecodeError
-        refuse(analytics::capitalFlowFailedText());
-    }
+    const analytics::FlowRows rows = analytics::readCapitalFlowPage(
+        fetchOrRefuse(QStringLiteral("TForm18.IdHTTP1"),
+                      context.sites.capitalFlowSite + analytics::capitalFlowPath(stock.code),
+                      analytics::capitalFlowFailedText()));
     const std::optional<analytics::CapitalFlowView> view = analytics::capitalFlowView(rows);
     if (!view)
         refuse(analytics::capitalFlowFailedText());
@@ -239,14 +241,10 @@ QJsonArray pointValues(const std::vector<analytics::HoldingsPoint>& points)
 QJsonObject holdings(const Options& options, CommandContext& context)
 {
     const Stock stock = stockOf(options, "holdings takes one stock code", context);
-    net::HttpClient client(QStringLiteral("IdHTTP2"));
-    analytics::HoldingsLists lists;
-    try {
-        lists = analytics::readHoldings(net::fetchText(
-            client, context.sites.holdingsSite + analytics::holdingsPath(stock.code)));
-    } catch (const std::runtime_error&) { // HttpError, DecodeError
-        refuse(analytics::holdingsFailedCaption());
-    }
+    const analytics::HoldingsLists lists = analytics::readHoldings(
+        fetchOrRefuse(QStringLiteral("IdHTTP2"),
+                      context.sites.holdingsSite + analytics::holdingsPath(stock.code),
+                      analytics::holdingsFailedCaption()));
     if (lists.failed)
         refuse(analytics::holdingsFailedCaption());
     const analytics::HoldingsChart chart = analytics::holdingsChart(lists);
