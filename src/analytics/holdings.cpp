@@ -75,4 +75,13 @@ QString holdingsFailedCaption()
     return QStringLiteral("获取数据失败");
 }
 
+QString codeInBrackets(QStringView label)
+{
+    const qsizetype close = label.indexOf(u')');
+    if (close < 0)
+        return {};
+    const qsizetype open = label.first(close).lastIndexOf(u'(');
+    return open < 0 ? QString() : label.sliced(open + 1, close - open - 1).toString();
+}
+
 } // namespace analytics

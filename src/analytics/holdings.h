@@ -49,4 +49,8 @@ HoldingsChart holdingsChart(const HoldingsLists& lists);
 // The caption of the holdings box after a failed fetch or reading.
 QString holdingsFailedCaption();
 
+// The code in a recommended stock's label, "name(code)": the text after the last "(" before the
+// first ")" up to that ")"; empty without brackets.
+QString codeInBrackets(QStringView label);
+
 } // namespace analytics

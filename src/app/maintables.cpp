@@ -7,25 +7,26 @@ QStringList firstShowSteps()
     using namespace firstshow;
     return {centre,       forumGrid,    createbase, sendbase,  getbase,
             getmail,      yzgp,         readTimeouts, todayCaption, timersOn,
-            parkNotice,   adStrip,      dashboardLoad, flowMonitorTimer};
+            parkNotice,   adStrip,      bigOrderPages, dashboardLoad, flowMonitorTimer};
 }
 
 QStringList dashboardSteps()
 {
     using namespace dashboard;
-    return {stockFile, weekendQuotePanel, offHoursIndices, offHoursQuotePanel, holdingsCaption,
-            commentCaption};
+    return {stockFile,       weekendQuotePanel, offHoursIndices, offHoursQuotePanel,
+            holdingsCaption, holdings,          commentCaption};
 }
 
 QStringList newStockSteps()
 {
-    return {newstock::clearTimeChart};
+    return {newstock::flowMonitorReset, newstock::clearTimeChart};
 }
 
 QStringList lookupSteps()
 {
     using namespace lookup;
-    return {stopFlowMonitor, newStockReset, showStockPage, dashboardLoad, startFlowMonitor};
+    return {stopFlowMonitor, newStockReset, bigOrderPages, showStockPage, dashboardLoad,
+            startFlowMonitor};
 }
 
 QStringList timerSteps(MainTimer id)
@@ -35,15 +36,18 @@ QStringList timerSteps(MainTimer id)
         // The indices first: a lookup may run during their wait, and the quote panel then
         // shows the new stock.
         return {ticks::indices, ticks::quotePanel};
+    case MainTimer::Timer2:
+        // The online count and the forum's refresh come after it once they are there.
+        return {ticks::bigOrderReload};
     case MainTimer::Timer4:
         return {ticks::alertEngine};
     case MainTimer::Timer6:
         return {ticks::rearmAlerts};
+    case MainTimer::Timer7:
+        return {ticks::flowMonitor};
     case MainTimer::Timer8:
         return {ticks::hideSplash};
-    case MainTimer::Timer2:
     case MainTimer::Timer5:
-    case MainTimer::Timer7:
     case MainTimer::Timer9:
         break;
     }

@@ -27,6 +27,7 @@ inline const QString todayCaption = QStringLiteral("todayCaption");
 inline const QString timersOn = QStringLiteral("timersOn");
 inline const QString parkNotice = QStringLiteral("parkNotice");
 inline const QString adStrip = QStringLiteral("adStrip");
+inline const QString bigOrderPages = QStringLiteral("bigOrderPages");
 inline const QString dashboardLoad = QStringLiteral("dashboardLoad");
 inline const QString flowMonitorTimer = QStringLiteral("flowMonitorTimer");
 } // namespace firstshow
@@ -38,11 +39,13 @@ inline const QString weekendQuotePanel = QStringLiteral("weekendQuotePanel");
 inline const QString offHoursIndices = QStringLiteral("offHoursIndices");
 inline const QString offHoursQuotePanel = QStringLiteral("offHoursQuotePanel");
 inline const QString holdingsCaption = QStringLiteral("holdingsCaption");
+inline const QString holdings = QStringLiteral("holdings");
 inline const QString commentCaption = QStringLiteral("commentCaption");
 } // namespace dashboard
 
 // What a new stock empties before its pages load.
 namespace newstock {
+inline const QString flowMonitorReset = QStringLiteral("flowMonitorReset");
 inline const QString clearTimeChart = QStringLiteral("clearTimeChart");
 } // namespace newstock
 
@@ -50,6 +53,7 @@ inline const QString clearTimeChart = QStringLiteral("clearTimeChart");
 namespace lookup {
 inline const QString stopFlowMonitor = QStringLiteral("stopFlowMonitor");
 inline const QString newStockReset = QStringLiteral("newStockReset");
+inline const QString bigOrderPages = QStringLiteral("bigOrderPages");
 inline const QString showStockPage = QStringLiteral("showStockPage");
 inline const QString dashboardLoad = QStringLiteral("dashboardLoad");
 inline const QString startFlowMonitor = QStringLiteral("startFlowMonitor");
@@ -59,8 +63,10 @@ inline const QString startFlowMonitor = QStringLiteral("startFlowMonitor");
 namespace ticks {
 inline const QString indices = QStringLiteral("indices");
 inline const QString quotePanel = QStringLiteral("quotePanel");
+inline const QString bigOrderReload = QStringLiteral("bigOrderReload");
 inline const QString alertEngine = QStringLiteral("alertEngine");
 inline const QString rearmAlerts = QStringLiteral("rearmAlerts");
+inline const QString flowMonitor = QStringLiteral("flowMonitor");
 inline const QString hideSplash = QStringLiteral("hideSplash");
 } // namespace ticks
 

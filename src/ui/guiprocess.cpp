@@ -8,15 +8,19 @@ namespace ui {
 
 namespace {
 
+void addBrowserFlag(const QByteArray& flag)
+{
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    if (flags.contains(flag))
+        return;
+    flags = flags.isEmpty() ? flag : flags + ' ' + flag;
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+}
+
 void allowBrowserAsRoot()
 {
-    if (geteuid() != 0)
-        return;
-    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-    if (flags.contains("--no-sandbox"))
-        return;
-    flags = flags.isEmpty() ? QByteArrayLiteral("--no-sandbox") : flags + " --no-sandbox";
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+    if (geteuid() == 0)
+        addBrowserFlag(QByteArrayLiteral("--no-sandbox"));
 }
 
 } // namespace
@@ -24,6 +28,9 @@ void allowBrowserAsRoot()
 void prepareGuiProcess()
 {
     allowBrowserAsRoot();
+    // The browsers and hidden pages of one site share one renderer process: several pages of
+    // the same sites are open for the whole run, and each renderer costs tens of megabytes.
+    addBrowserFlag(QByteArrayLiteral("--process-per-site"));
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 

@@ -11,8 +11,9 @@
 #include "ui/fonts.h"
 #include "ui/main/afterhourspanel.h"
 #include "ui/main/alertenginesteps.h"
-#include "ui/main/bigorderbrowsers.h"
+#include "ui/main/bigorderpages.h"
 #include "ui/main/fivedaychartbox.h"
+#include "ui/main/flowmonitorsteps.h"
 #include "ui/main/forumbox.h"
 #include "ui/main/holdingsbox.h"
 #include "ui/main/indexboxview.h"
@@ -31,9 +32,11 @@
 #include "ui/main/timechartbox.h"
 #include "ui/main/toolbarstrip.h"
 #include "ui/splashwindow.h"
+#include "ui/webdocumentsource.h"
 #include "ui/windowshell.h"
 
 #include <QCloseEvent>
+#include <QWebEngineProfile>
 #include <QCursor>
 #include <QLabel>
 #include <QWindowStateChangeEvent>
@@ -79,6 +82,7 @@ TForm1::TForm1(const Services& services, TForm12& splash, bool showAtCreation, Q
 
     buildRegions();
     buildStockParts();
+    buildBigOrderParts();
     bindFrameSteps();
     buildTray();
     m_writeOnClose = [this] { app::writeChannelFiles(m_stateFiles, m_channels); };
@@ -95,6 +99,11 @@ TForm1::~TForm1()
 alerts::LocalAlerts& TForm1::localAlerts()
 {
     return m_alertEngine->alerts();
+}
+
+bool TForm1::bigOrderPagesLoading() const
+{
+    return m_singleBarPage->busy() || m_singleBarDayPage->busy() || m_singlePiePage->busy();
 }
 
 int TForm1::indexTicks() const
@@ -116,9 +125,9 @@ void TForm1::buildRegions()
     new main::StockPoolBox(*column);
     new main::PoolTabs(*column);
     new main::StockCommentBox(*column);
-    new main::FiveDayChartBox(*column);
-    auto* timeChartBox = new main::TimeChartBox(*column);
-    auto* holdingsBox = new main::HoldingsBox(*column, m_state);
+    m_fiveDayChartBox = new main::FiveDayChartBox(*column);
+    m_timeChartBox = new main::TimeChartBox(*column);
+    m_holdingsBox = new main::HoldingsBox(*column, m_state, m_clients.idHttp2, m_sites.holdingsSite);
     new main::LatestInfoBox(*column);
 
     m_toolBar = new main::ToolBarStrip(*this, m_actions);
@@ -129,13 +138,12 @@ void TForm1::buildRegions()
     new main::NewsStrip(*this, main::MainStatusBar::top);
     new main::LettersPanel(*this);
     new main::AfterHoursPanel(*this);
-    new main::BigOrderBrowsers(*this);
 
     m_quotePanel->bindSteps(m_tables);
     m_playerArea->bindSteps(m_tables);
     forumBox->bindSteps(m_tables);
-    timeChartBox->bindSteps(m_tables);
-    holdingsBox->bindSteps(m_tables);
+    m_timeChartBox->bindSteps(m_tables);
+    m_holdingsBox->bindSteps(m_tables);
     m_indexBox->bindSteps(m_tables);
 }
 
@@ -165,6 +173,27 @@ void TForm1::buildStockParts()
     stockCore->bindSteps(m_tables);
     notice->bindSteps(m_tables);
     m_alertEngine->bindSteps(m_tables);
+}
+
+// The big-order chart pages in their hidden pages, the charts they fill and the flow monitor that
+// reads them.
+void TForm1::buildBigOrderParts()
+{
+    QWebEngineProfile& profile = *QWebEngineProfile::defaultProfile();
+    m_singleBarPage = new WebDocumentSource(QStringLiteral("WebBrowser2"), profile, this);
+    m_singleBarDayPage = new WebDocumentSource(QStringLiteral("WebBrowser3"), profile, this);
+    m_singlePiePage = new WebDocumentSource(QStringLiteral("WebBrowser4"), profile, this);
+    auto* pages = new main::BigOrderPages(*m_singleBarPage, *m_singleBarDayPage, *m_singlePiePage,
+                                          m_sites.bigOrderSite, m_state, m_clock, m_bigOrders, this);
+    connect(pages, &main::BigOrderPages::halfHourChartRead, m_timeChartBox, &main::TimeChartBox::showChart);
+    connect(pages, &main::BigOrderPages::fiveDayChartRead, m_fiveDayChartBox,
+            &main::FiveDayChartBox::showChart);
+
+    m_flowMonitor = new main::FlowMonitorSteps(m_bigOrders, m_state, m_clock, this);
+    connect(pages, &main::BigOrderPages::singleBarRead, m_flowMonitor, &main::FlowMonitorSteps::singleBarRead);
+
+    pages->bindSteps(m_tables);
+    m_flowMonitor->bindSteps(m_tables);
 }
 
 // The frame's own steps: placing the window, the clients' time-outs, the timers, and running

@@ -2,6 +2,7 @@
 
 #include "alerts/alertevents.h"
 #include "alerts/localalerts.h"
+#include "analytics/bigorderpages.h"
 #include "app/mainclients.h"
 #include "app/mainstate.h"
 #include "app/maintables.h"
@@ -26,12 +27,18 @@ namespace ui {
 
 class TForm12;
 
+class WebDocumentSource;
+
 namespace main {
 class AlertEngineSteps;
+class FiveDayChartBox;
+class FlowMonitorSteps;
+class HoldingsBox;
 class IndexBoxView;
 class MainStatusBar;
 class PlayerArea;
 class QuotePanel;
+class TimeChartBox;
 class ToolBarStrip;
 } // namespace main
 
@@ -57,6 +64,7 @@ public:
     const app::MainState& state() const { return m_state; }
     app::ChannelLists& channels() { return m_channels; }
     app::MainTimers& timers() { return m_timers; }
+    const app::Clock& clock() const { return m_clock; }
     app::MainTables& tables() { return m_tables; }
     app::MainClients& clients() { return m_clients; }
     app::ResourceGates& gates() { return m_gates; }
@@ -70,6 +78,16 @@ public:
     int indexTicks() const;
 
     main::ToolBarStrip& toolBar() { return *m_toolBar; }
+    main::QuotePanel& quotePanel() { return *m_quotePanel; }
+    main::TimeChartBox& timeChartBox() { return *m_timeChartBox; }
+    main::FiveDayChartBox& fiveDayChartBox() { return *m_fiveDayChartBox; }
+    main::HoldingsBox& holdingsBox() { return *m_holdingsBox; }
+    main::FlowMonitorSteps& flowMonitor() { return *m_flowMonitor; }
+    // The big-order lists the chart pages fill, and the hidden pages they come from.
+    const analytics::BigOrderLists& bigOrders() const { return m_bigOrders; }
+    WebDocumentSource& singleBarPage() { return *m_singleBarPage; }
+    // One of the three hidden pages is still loading.
+    bool bigOrderPagesLoading() const;
     main::PlayerArea& playerArea() { return *m_playerArea; }
     main::MainStatusBar& statusBar() { return *m_statusBar; }
     main::TrayMenu& trayMenu() { return m_trayMenu; }
@@ -94,6 +112,7 @@ protected:
 private:
     void buildRegions();
     void buildStockParts();
+    void buildBigOrderParts();
     void bindFrameSteps();
     void buildTray();
 
@@ -119,6 +138,11 @@ private:
     app::ShowHandler m_show;
     store::StateFiles m_stateFiles;
     main::MainActions m_actions;
+    analytics::BigOrderLists m_bigOrders;
+    // The hidden big-order pages WebBrowser2, WebBrowser3 and WebBrowser4.
+    WebDocumentSource* m_singleBarPage = nullptr;
+    WebDocumentSource* m_singleBarDayPage = nullptr;
+    WebDocumentSource* m_singlePiePage = nullptr;
     std::function<void()> m_writeOnClose;
     Qt::WindowFlags m_normalFlags;
 
@@ -129,6 +153,10 @@ private:
     main::IndexBoxView* m_indexBox = nullptr;
     main::MainStatusBar* m_statusBar = nullptr;
     main::AlertEngineSteps* m_alertEngine = nullptr;
+    main::TimeChartBox* m_timeChartBox = nullptr;
+    main::FiveDayChartBox* m_fiveDayChartBox = nullptr;
+    main::HoldingsBox* m_holdingsBox = nullptr;
+    main::FlowMonitorSteps* m_flowMonitor = nullptr;
 
     main::TrayMenu m_trayMenu;
     QSystemTrayIcon m_trayIcon;

@@ -21,6 +21,7 @@
 #include "ui/tendaychartwindow.h"
 #include "ui/tickerwindow.h"
 
+#include "ui/mainwindowhold.h"
 #include "ui/services.h"
 
 namespace ui {
@@ -54,11 +55,17 @@ struct WindowSet final {
     TForm20 selectedStocks;
     TForm21 digest;
 
+    MainWindowHold mainWindowHold{mainWindow};
+
 private:
     // How the windows reach each other, all in one place.
     void wire();
     void wireAlertSettings();
     void endAlertSettings();
+    void wireBigOrders();
+    void showPie();
+    void showTenDays();
+    void showCapitalFlow();
     void showAlert(const alerts::AlertEvent& event);
 };
 

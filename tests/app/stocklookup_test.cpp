@@ -69,6 +69,7 @@ protected:
         app::StepSequence table(app::lookupSteps());
         table.bind(app::lookup::stopFlowMonitor, [this] { steps << u"timer7 off"_qs; });
         table.bind(app::lookup::newStockReset, [this] { steps << u"reset "_qs + state.currentCode; });
+        table.bind(app::lookup::bigOrderPages, [this] { steps << u"big orders "_qs + state.currentCode; });
         table.bind(app::lookup::showStockPage, [this] {
             steps << app::stockPageAddress(state.serviceBase, state.currentCode);
         });
@@ -103,7 +104,7 @@ TEST_F(LookupTest, KnownCodeReplacesTheStockInOrder)
     EXPECT_TRUE(lookup.run(codeBox));
     EXPECT_EQ(state.currentCode, u"600036"_qs);
     EXPECT_EQ(state.currentName, u"招商银行"_qs);
-    EXPECT_EQ(steps, (QStringList{u"timer7 off"_qs, u"reset 600036"_qs,
+    EXPECT_EQ(steps, (QStringList{u"timer7 off"_qs, u"reset 600036"_qs, u"big orders 600036"_qs,
                                   u"http://service.example/gpgetstock.asp?name=600036"_qs,
                                   u"start 600036"_qs, u"timer7 on"_qs}));
     EXPECT_TRUE(prompter.errors.isEmpty());

@@ -412,16 +412,20 @@ TEST_F(MainWindowTest, EveryTableRunsItsStepsInOrderAndEveryNameIsBound)
     EXPECT_EQ(tables.firstShow.stepNames(),
               (QStringList{"centre", "forumGrid", "createbase", "sendbase", "getbase", "getmail", "yzgp",
                            "readTimeouts", "todayCaption", "timersOn", "parkNotice", "adStrip",
-                           "dashboardLoad", "flowMonitorTimer"}));
+                           "bigOrderPages", "dashboardLoad", "flowMonitorTimer"}));
     EXPECT_EQ(tables.dashboardLoad.stepNames(),
               (QStringList{"stockFile", "weekendQuotePanel", "offHoursIndices", "offHoursQuotePanel",
-                           "holdingsCaption", "commentCaption"}));
-    EXPECT_EQ(tables.newStock.stepNames(), QStringList{"clearTimeChart"});
-    EXPECT_EQ(tables.lookup.stepNames(), (QStringList{"stopFlowMonitor", "newStockReset", "showStockPage",
-                                                      "dashboardLoad", "startFlowMonitor"}));
+                           "holdingsCaption", "holdings", "commentCaption"}));
+    EXPECT_EQ(tables.newStock.stepNames(), (QStringList{"flowMonitorReset", "clearTimeChart"}));
+    EXPECT_EQ(tables.lookup.stepNames(), (QStringList{"stopFlowMonitor", "newStockReset", "bigOrderPages",
+                                                      "showStockPage", "dashboardLoad", "startFlowMonitor"}));
     EXPECT_EQ(window->timers().steps(MainTimer::Timer1).stepNames(), (QStringList{"indices", "quotePanel"}));
-    // The dashboard's loaders name the client they fetch through; the quote loads share IdHTTP1.
-    EXPECT_EQ(tables.dashboardLoad.resources(), net::Resources{&window->clients().idHttp1});
+    EXPECT_EQ(window->timers().steps(MainTimer::Timer2).stepNames(), QStringList{"bigOrderReload"});
+    EXPECT_EQ(window->timers().steps(MainTimer::Timer7).stepNames(), QStringList{"flowMonitor"});
+    // The dashboard's loaders name the client they fetch through: the quote loads IdHTTP1, the
+    // holdings IdHTTP2.
+    EXPECT_EQ(tables.dashboardLoad.resources(),
+              (net::Resources{&window->clients().idHttp1, &window->clients().idHttp2}));
 }
 
 // A command offered on the tool bar and in the tray menu is one action in both places, with the

@@ -1,6 +1,7 @@
 #include "shellfixture.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
@@ -28,6 +29,18 @@ MarketFixture::MarketFixture() : m_http(std::make_unique<testsupport::HttpFixtur
     setQuote(QStringLiteral("600036"),
              QStringLiteral("600036,招商银行,30.47,0.85%,0.26,30.46,179,30.47,2586,325795,"
                             "98956.18,30.39,30.21,30.55,30.14,84,84,"));
+    m_http->serve(QStringLiteral("/Themes/2009/ccfx/LoadData.aspx"),
+                  [this](const QHttpServerRequest& request, QHttpServerResponder& responder) {
+                      const QString code = QUrlQuery(request.url()).queryItemValue(QStringLiteral("stockCode"));
+                      if (m_holdings.contains(code))
+                          responder.write(m_holdings.value(code), "text/plain");
+                      else
+                          responder.write(QHttpServerResponder::StatusCode::NotFound);
+                  });
+    for (const QString& code : {QStringLiteral("000001"), QStringLiteral("600036")}) {
+        setHoldings(code, fixtureFile(QStringLiteral("holdings/ccx-600036.txt")));
+        serveAnalyticsPages(code);
+    }
     setIndexRecords(QStringLiteral(
         "<div>上证指数,3112.85,-6.29,-0.20%,13845348.40,5,11,2,3119.14,3117.02,3119.38,3108.96,</div>"
         "<div>深证成指,9994.62,11.16,0.11%,24736005.99,8,9,1,9983.46,9991.74,10008.06,9974.98,</div>"));
@@ -51,6 +64,50 @@ void MarketFixture::setRunStatus(const QString& runStatus)
     m_http->serveGbk(QStringLiteral("/gplogin.asp"),
                      QStringLiteral("<body bgcolor=\"#FFFFFF\" text=\"#000000\">1||%1&2%2||%3&2</body>")
                          .arg(pageAddress(m_base), runStatus, noticeAddress(m_base)));
+}
+
+QByteArray MarketFixture::fixtureFile(const QString& name)
+{
+    QFile file(QStringLiteral(LANTUO_FIXTURES_DIR "/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+namespace {
+
+QString marketOf(const QString& code)
+{
+    return code.startsWith(u'6') ? QStringLiteral("sh") : QStringLiteral("sz");
+}
+
+// The smallest GIF there is: one white pixel.
+const QByteArray onePixelGif = QByteArray::fromHex(
+    "47494638396101000100800000ffffff00000021f90401000000002c00000000010001000002024401003b");
+
+} // namespace
+
+void MarketFixture::serveAnalyticsPages(const QString& code)
+{
+    for (const char* page : {"single-bar.htm", "single-barDay.htm", "single-pie.htm"})
+        setBigOrderPage(code, QString::fromLatin1(page), fixtureFile(QStringLiteral("bigorder/") + QLatin1String(page)));
+    setCapitalFlowPage(code, fixtureFile(QStringLiteral("capitalflow/now-600036.html")));
+    setMinuteChart(code, onePixelGif);
+}
+
+void MarketFixture::setBigOrderPage(const QString& code, const QString& page, const QByteArray& body)
+{
+    m_http->serveBytes(QStringLiteral("/stock/%1/%2/%3").arg(marketOf(code), code, page), body,
+                       "text/html; charset=GBK");
+}
+
+void MarketFixture::setCapitalFlowPage(const QString& code, const QByteArray& body)
+{
+    m_http->serveBytes(QStringLiteral("/now-%1.html").arg(code), body, "text/html; charset=GBK");
+}
+
+void MarketFixture::setMinuteChart(const QString& code, const QByteArray& picture)
+{
+    m_http->serveBytes(QStringLiteral("/newchart/min/n/%1%2.gif").arg(marketOf(code), code), picture,
+                       "image/gif");
 }
 
 void MarketFixture::serveQuoteFeed()

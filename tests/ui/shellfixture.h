@@ -36,6 +36,15 @@ public:
     void setQuote(const QString& code, const QString& fields) { m_quotes.insert(code, fields); }
     // The records of the index page, each introduced by its name.
     void setIndexRecords(const QString& records) { m_indexRecords = records; }
+    // The holdings reply of the code, as the site sends it.
+    void setHoldings(const QString& code, const QByteArray& reply) { m_holdings.insert(code, reply); }
+    // The big-order site's page of the code ("single-bar.htm" …) and the capital-flow page, each
+    // as GBK bytes; both known codes start with the pages of tests/fixtures.
+    void setBigOrderPage(const QString& code, const QString& page, const QByteArray& body);
+    void setCapitalFlowPage(const QString& code, const QByteArray& body);
+    // The minute chart picture of the code; a small GIF until a test says otherwise.
+    void setMinuteChart(const QString& code, const QByteArray& picture);
+    static QByteArray fixtureFile(const QString& name);
 
     // The server itself, for the own service's paths a test adds.
     testsupport::HttpFixture& http() { return *m_http; }
@@ -59,11 +68,13 @@ public:
 
 private:
     void serveQuoteFeed();
+    void serveAnalyticsPages(const QString& code);
 
     std::unique_ptr<testsupport::HttpFixture> m_http;
     std::unique_ptr<QObject> m_lateAnswers = std::make_unique<QObject>();
     QString m_base;
     QHash<QString, QString> m_quotes;
+    QHash<QString, QByteArray> m_holdings;
     QString m_indexRecords;
     QHash<QString, int> m_quoteRequests;
     int m_indexRequests = 0;

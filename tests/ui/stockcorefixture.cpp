@@ -125,6 +125,8 @@ void StockCoreTest::start()
     window->show();
     ASSERT_TRUE(processEventsUntil([this] { return splash->isHidden(); }));
     window->timers().stop(app::MainTimer::Timer1);
+    // The hidden big-order pages loaded at the first show: a lookup waits for them.
+    ASSERT_TRUE(processEventsUntil([this] { return !window->bigOrderPagesLoading(); }));
 }
 
 QLabel& StockCoreTest::label(const char* name) const
@@ -142,6 +144,7 @@ QString StockCoreTest::file(const char* name) const
 
 void StockCoreTest::lookUp(const QString& code)
 {
+    processEventsUntil([this] { return !window->bigOrderPagesLoading(); });
     window->toolBar().codeBox().setText(code);
     window->toolBar().lookupButton().click();
 }

@@ -7,6 +7,7 @@
 #include "app/tradinghours.h"
 #include "net/browseropener.h"
 #include "quotes/quoterow.h"
+#include "ui/linklabel.h"
 #include "ui/widgetparts.h"
 
 #include <QUrl>
@@ -27,6 +28,9 @@ QuotePanel::QuotePanel(QWidget& parent, net::HttpClient& client, const QString& 
       m_labels(*this)
 {
     place(*this, "quotePanel", QRect(0, 56, 400, 177));
+    auto* capitalFlow = new LinkLabel("Label26", QStringLiteral("查看资金流向"), *this);
+    capitalFlow->setGeometry(172, 161, 88, 16);
+    connect(capitalFlow, &LinkLabel::clicked, this, &QuotePanel::capitalFlowRequested);
 }
 
 void QuotePanel::bindSteps(app::MainTables& tables)

@@ -42,6 +42,10 @@ public:
     // The service's page of the stock; only http and https addresses are loaded.
     void showStockPage(const QString& address);
 
+signals:
+    // Label26Click: the link "查看资金流向".
+    void capitalFlowRequested();
+
 private:
     net::HttpClient& m_client;
     QString m_quoteSite;
