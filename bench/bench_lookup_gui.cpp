@@ -6,6 +6,8 @@
 //                GUI thread did not get back to its event loop.
 // The server's market is frozen on a weekday at 10:00, inside trading hours, and so is the
 // client's clock.
+#include "guibench.h"
+
 #include "app/clock.h"
 #include "app/lifecycle.h"
 #include "app/prompter.h"
@@ -16,124 +18,20 @@
 #include "ui/windowset.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QToolButton>
 
-#include <algorithm>
 #include <cstdio>
-#include <vector>
-
-
-#ifndef LANTUO_SERVER_BIN
-#define LANTUO_SERVER_BIN "lantuo-server"
-#endif
 
 namespace {
 
+using bench::median;
+using bench::settle;
+
 constexpr int lookups = 20;
 const char* const marketTime = "2026-12-10 10:00:00";
-
-class SilentPrompter final : public app::Prompter {
-public:
-    void error(const QString& text) override { shown << text; }
-    void inform(const QString& text) override { shown << text; }
-    bool ask(const QString& text) override
-    {
-        shown << text;
-        return false;
-    }
-    QStringList shown;
-};
-
-class NoBrowser final : public net::BrowserOpener {
-public:
-    void open(const QString&) override {}
-};
-
-// Lateness of a 1 ms timer: how long the event loop was kept away beyond the interval.
-class StallMeter final {
-public:
-    StallMeter()
-    {
-        m_timer.setTimerType(Qt::PreciseTimer);
-        m_timer.setInterval(1);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            const qint64 now = m_clock.nsecsElapsed();
-            m_worst = std::max(m_worst, now - m_last - 1'000'000);
-            m_last = now;
-        });
-        m_clock.start();
-        m_timer.start();
-    }
-
-    void reset()
-    {
-        m_last = m_clock.nsecsElapsed();
-        m_worst = 0;
-    }
-    // Includes the time since the last tick, so a stall at the very end counts too.
-    double worstMsecs() const
-    {
-        const qint64 tail = m_clock.nsecsElapsed() - m_last - 1'000'000;
-        return double(std::max(m_worst, tail)) / 1e6;
-    }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    qint64 m_last = 0;
-    qint64 m_worst = 0;
-};
-
-struct Server {
-    QProcess process;
-    QString base;
-};
-
-bool startServer(Server& server, const QString& dataDir)
-{
-    server.process.setProcessChannelMode(QProcess::MergedChannels);
-    server.process.start(QStringLiteral(LANTUO_SERVER_BIN),
-                         {QStringLiteral("--market"), QStringLiteral("--port"), QStringLiteral("0"),
-                          QStringLiteral("--data"), dataDir, QStringLiteral("--at"),
-                          QString::fromLatin1(marketTime), QStringLiteral("--frozen")});
-    static const QRegularExpression listening(QStringLiteral("listening on (http://127\\.0\\.0\\.1:\\d+)"));
-    QByteArray output;
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < 15000 && server.process.state() != QProcess::NotRunning) {
-        server.process.waitForReadyRead(100);
-        output += server.process.readAll();
-        const auto match = listening.match(QString::fromUtf8(output));
-        if (match.hasMatch()) {
-            server.base = match.captured(1);
-            return true;
-        }
-    }
-    std::fprintf(stderr, "lantuo-server did not come up: %s\n", output.constData());
-    return false;
-}
-
-void settle(int msecs)
-{
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < msecs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
 
 } // namespace
 
@@ -146,8 +44,8 @@ int main(int argc, char** argv)
     ui::configureGuiApplication(QStringLiteral("lantuo-bench"));
 
     QTemporaryDir work;
-    Server server;
-    if (!work.isValid() || !startServer(server, work.filePath(QStringLiteral("server"))))
+    bench::Server server;
+    if (!work.isValid() || !bench::startServer(server, work.filePath(QStringLiteral("server")), marketTime))
         return 1;
 
     const QString ini = work.filePath(QStringLiteral("sites.ini"));
@@ -160,8 +58,8 @@ int main(int argc, char** argv)
     const app::Sites sites = app::Sites::fromFile(ini);
     app::Clock clock;
     clock.freezeAt(QDateTime::fromString(QString::fromLatin1(marketTime), QStringLiteral("yyyy-MM-dd HH:mm:ss")));
-    SilentPrompter prompter;
-    NoBrowser browser;
+    bench::SilentPrompter prompter;
+    bench::NoBrowser browser;
     app::Lifecycle lifecycle;
     QDir().mkpath(work.filePath(QStringLiteral("data")));
     ui::WindowSet windows({sites, clock, prompter, browser, lifecycle, [] { return false; },
@@ -177,7 +75,7 @@ int main(int argc, char** argv)
     }
 
     auto* price = window.findChild<QLabel*>(QStringLiteral("Label2"));
-    StallMeter stalls;
+    bench::StallMeter stalls;
     std::vector<double> panelMsecs;
     std::vector<double> stallMsecs;
     const QStringList codes = {QStringLiteral("600036"), QStringLiteral("000001")};
@@ -186,6 +84,8 @@ int main(int argc, char** argv)
         window.toolBar().codeBox().setText(code);
         price->setText(QStringLiteral("0"));
         settle(20);
+        // The hidden chart pages of the last lookup first finish loading: a lookup waits for them.
+        bench::settleUntil([&window] { return !window.bigOrderPagesLoading(); });
 
         stalls.reset();
         QElapsedTimer elapsed;
@@ -213,7 +113,5 @@ int main(int argc, char** argv)
     std::printf("GUI thread stall        median %7.2f ms  max %7.2f ms\n", median(stallMsecs),
                 *std::max_element(stallMsecs.begin(), stallMsecs.end()));
 
-    server.process.terminate();
-    server.process.waitForFinished(5000);
     return 0;
 }

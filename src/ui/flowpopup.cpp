@@ -57,8 +57,6 @@ void TForm10::showTotals(const analytics::FlowTotals& totals)
 
 void TForm10::announce(const analytics::FlowAnnouncement& announcement)
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().width() - frameGeometry().width(), 0);
     setTextColour(*m_message, toQColor(announcement.inflow ? quotes::riseRed : quotes::fallGreen));
     m_inflow->setVisible(announcement.inflow);
     m_outflow->setVisible(!announcement.inflow);
@@ -66,6 +64,9 @@ void TForm10::announce(const analytics::FlowAnnouncement& announcement)
     m_message->setText(announcement.message);
     if (!paused())
         show();
+    // After the show: only a shown window knows the size of its frame.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().width() - frameGeometry().width(), 0);
 }
 
 bool TForm10::paused() const

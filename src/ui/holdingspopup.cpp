@@ -42,8 +42,9 @@ bool TForm17::showFor(const QString& labelText, net::HttpClient& client, const Q
     const QString page = app::stockPageAddress(serviceBase, code);
     if (net::isOpenableAddress(page))
         m_stockPage->load(QUrl(page));
-    move(recommendationWindow.left() - frameGeometry().width(), pointerY - frameGeometry().height());
+    // Shown first: only a shown window knows the size of its frame.
     show();
+    move(recommendationWindow.left() - frameGeometry().width(), pointerY - frameGeometry().height());
     return true;
 }
 

@@ -19,6 +19,8 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLineSeries>
 #include <QPieSeries>
 #include <QPushButton>
@@ -196,6 +198,8 @@ TEST_F(BigOrderWindowsTest, FlowMonitorAnnouncesTheLatestWindowAndOpensThePie)
     EXPECT_FALSE(label(set->flowPopup, "Image1").isVisible());
     EXPECT_TRUE(label(set->flowPopup, "Image2").isVisible());
     EXPECT_EQ(label(set->flowPopup, "Label2").text(), QStringLiteral("平安银行(000001)"));
+    EXPECT_EQ(set->flowPopup.frameGeometry().topRight(),
+              QPoint(QGuiApplication::primaryScreen()->geometry().width() - 1, 0));
 
     ASSERT_TRUE(set->pie.isVisible());
     EXPECT_FALSE(set->mainWindow.isEnabled());
@@ -283,6 +287,28 @@ TEST_F(BigOrderWindowsTest, CapitalFlowFailuresAndRefusals)
     view->click();
     EXPECT_FALSE(label(set->capitalFlow, "Label6").isHidden());
     EXPECT_EQ(label(set->capitalFlow, "Label9").text(), QString());
+}
+
+// The holdings popup beside a recommended stock: the label's code in brackets gives the lines
+// and the stock page, the window's right edge on the recommendation window's left edge and its
+// bottom at the pointer; a label without a code shows nothing.
+TEST_F(BigOrderWindowsTest, HoldingsPopupShowsTheLabelsStockBesideTheWindow)
+{
+    net::HttpClient client(QStringLiteral("IdHTTP1"));
+    const QRect recommendations(600, 100, 474, 408);
+    EXPECT_FALSE(set->holdingsPopup.showFor(QStringLiteral("招商银行"), client, objects.sites.holdingsSite,
+                                            objects.sites.serviceBase, recommendations, 400));
+    EXPECT_FALSE(set->holdingsPopup.isVisible());
+
+    ASSERT_TRUE(set->holdingsPopup.showFor(QStringLiteral("招商(银行(600036)"), client, objects.sites.holdingsSite,
+                                           objects.sites.serviceBase, recommendations, 400));
+    EXPECT_TRUE(set->holdingsPopup.isVisible());
+    EXPECT_EQ(set->holdingsPopup.frameGeometry().right() + 1, recommendations.left());
+    EXPECT_EQ(set->holdingsPopup.frameGeometry().bottom() + 1, 400);
+    auto* retail = qobject_cast<QLineSeries*>(set->holdingsPopup.findChild<QChartView*>(
+        QStringLiteral("Chart4"))->chart()->series().at(0));
+    ASSERT_NE(retail, nullptr);
+    EXPECT_EQ(retail->count(), 30);
 }
 
 } // namespace
