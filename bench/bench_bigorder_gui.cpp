@@ -11,18 +11,12 @@
 //                  intraday pages (Timer2's minute step, run back to back).
 #include "guibench.h"
 
-#include "app/clock.h"
-#include "app/lifecycle.h"
-#include "app/sites.h"
 #include "ui/guiprocess.h"
 #include "ui/main/toolbarstrip.h"
-#include "ui/webdocumentsource.h"
-#include "ui/windowset.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QToolButton>
 
 #include <cstdio>
@@ -48,27 +42,10 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     ui::configureGuiApplication(QStringLiteral("lantuo-bench"));
 
-    QTemporaryDir work;
-    bench::Server server;
-    if (!work.isValid() || !bench::startServer(server, work.filePath(QStringLiteral("server")), marketTime))
+    bench::ClientAgainstServer client(marketTime);
+    if (!client.ready())
         return 1;
-    const QString ini = work.filePath(QStringLiteral("sites.ini"));
-    {
-        QFile file(ini);
-        if (!file.open(QIODevice::WriteOnly))
-            return 1;
-        file.write("[sites]\nall=" + server.base.toUtf8() + "\n");
-    }
-    const app::Sites sites = app::Sites::fromFile(ini);
-    app::Clock clock;
-    clock.freezeAt(QDateTime::fromString(QString::fromLatin1(marketTime), QStringLiteral("yyyy-MM-dd HH:mm:ss")));
-    bench::SilentPrompter prompter;
-    bench::NoBrowser browser;
-    app::Lifecycle lifecycle;
-    QDir().mkpath(work.filePath(QStringLiteral("data")));
-    ui::WindowSet windows({sites, clock, prompter, browser, lifecycle, [] { return false; },
-                           work.filePath(QStringLiteral("data"))});
-    ui::TForm1& window = windows.mainWindow;
+    ui::TForm1& window = client.mainWindow();
     for (app::MainTimer id : {app::MainTimer::Timer1, app::MainTimer::Timer2, app::MainTimer::Timer4,
                               app::MainTimer::Timer5, app::MainTimer::Timer7, app::MainTimer::Timer9})
         window.timers().stop(id);
@@ -115,7 +92,7 @@ int main(int argc, char** argv)
     bench::settle(2000);
     const bench::Memory afterReloads = bench::memoryOfThisProcessTree();
 
-    std::printf("\n%d lookups against %s\n", lookups, qPrintable(server.base));
+    std::printf("\n%d lookups against %s\n", lookups, qPrintable(client.serverBase()));
     std::printf("click→last chart   median %7.2f ms  max %7.2f ms\n", bench::median(chartMsecs),
                 *std::max_element(chartMsecs.begin(), chartMsecs.end()));
     std::printf("GUI thread stall   median %7.2f ms  max %7.2f ms\n", bench::median(stallMsecs),

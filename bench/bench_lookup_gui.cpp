@@ -8,19 +8,12 @@
 // client's clock.
 #include "guibench.h"
 
-#include "app/clock.h"
-#include "app/lifecycle.h"
-#include "app/prompter.h"
-#include "app/sites.h"
-#include "net/browseropener.h"
 #include "ui/guiprocess.h"
 #include "ui/main/toolbarstrip.h"
-#include "ui/windowset.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QToolButton>
 
 #include <cstdio>
@@ -43,36 +36,13 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     ui::configureGuiApplication(QStringLiteral("lantuo-bench"));
 
-    QTemporaryDir work;
-    bench::Server server;
-    if (!work.isValid() || !bench::startServer(server, work.filePath(QStringLiteral("server")), marketTime))
-        return 1;
-
-    const QString ini = work.filePath(QStringLiteral("sites.ini"));
-    {
-        QFile file(ini);
-        if (!file.open(QIODevice::WriteOnly))
-            return 1;
-        file.write("[sites]\nall=" + server.base.toUtf8() + "\n");
-    }
-    const app::Sites sites = app::Sites::fromFile(ini);
-    app::Clock clock;
-    clock.freezeAt(QDateTime::fromString(QString::fromLatin1(marketTime), QStringLiteral("yyyy-MM-dd HH:mm:ss")));
-    bench::SilentPrompter prompter;
-    bench::NoBrowser browser;
-    app::Lifecycle lifecycle;
-    QDir().mkpath(work.filePath(QStringLiteral("data")));
-    ui::WindowSet windows({sites, clock, prompter, browser, lifecycle, [] { return false; },
-                           work.filePath(QStringLiteral("data"))});
-    ui::TForm1& window = windows.mainWindow;
+    bench::ClientAgainstServer client(marketTime);
+    ui::TForm1& window = client.mainWindow();
     // The bench ticks the quote timer itself, right after each click.
     window.timers().stop(app::MainTimer::Timer1);
     settle(500);
-    if (!prompter.shown.isEmpty() || lifecycle.exitRequested()) {
-        std::fprintf(stderr, "start-up did not run through: %s\n",
-                     qPrintable(prompter.shown.join(QLatin1Char('|'))));
+    if (!client.ready())
         return 1;
-    }
 
     auto* price = window.findChild<QLabel*>(QStringLiteral("Label2"));
     bench::StallMeter stalls;
@@ -107,7 +77,7 @@ int main(int argc, char** argv)
         settle(150);
     }
 
-    std::printf("\n%d lookups against %s\n", lookups, qPrintable(server.base));
+    std::printf("\n%d lookups against %s\n", lookups, qPrintable(client.serverBase()));
     std::printf("click→last quote label  median %7.2f ms  max %7.2f ms\n", median(panelMsecs),
                 *std::max_element(panelMsecs.begin(), panelMsecs.end()));
     std::printf("GUI thread stall        median %7.2f ms  max %7.2f ms\n", median(stallMsecs),

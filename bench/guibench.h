@@ -4,8 +4,12 @@
 // a meter of the GUI thread's stalls, waits that keep the event loop running, and the memory
 // of this process and every helper process it started.
 
+#include "app/clock.h"
+#include "app/lifecycle.h"
 #include "app/prompter.h"
+#include "app/sites.h"
 #include "net/browseropener.h"
+#include "ui/windowset.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,11 +17,13 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include <unistd.h>
@@ -177,5 +183,57 @@ inline Memory memoryOfThisProcessTree(const QStringList& skipped = {})
     }
     return memory;
 }
+
+// The client's windows against lantuo-server at a frozen market moment, the client's clock frozen
+// at the same moment, every site of sites.ini at the server, a data folder of its own.
+class ClientAgainstServer final {
+public:
+    explicit ClientAgainstServer(const char* marketTime)
+    {
+        if (!m_work.isValid() || !startServer(m_server, m_work.filePath(QStringLiteral("server")), marketTime))
+            return;
+        const QString ini = m_work.filePath(QStringLiteral("sites.ini"));
+        QFile file(ini);
+        if (!file.open(QIODevice::WriteOnly))
+            return;
+        file.write("[sites]\nall=" + m_server.base.toUtf8() + "\n");
+        file.close();
+        m_sites = app::Sites::fromFile(ini);
+        m_clock.freezeAt(QDateTime::fromString(QString::fromLatin1(marketTime), QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+        QDir().mkpath(m_work.filePath(QStringLiteral("data")));
+        m_windows = std::make_unique<ui::WindowSet>(ui::Services{
+            m_sites, m_clock, prompter, m_browser, m_lifecycle, [] { return false; },
+            m_work.filePath(QStringLiteral("data"))});
+    }
+    Q_DISABLE_COPY_MOVE(ClientAgainstServer)
+
+    // The server came up and the first show ran through without a box; says why not otherwise.
+    bool ready() const
+    {
+        if (!m_windows)
+            return false;
+        if (!prompter.shown.isEmpty() || m_lifecycle.exitRequested()) {
+            std::fprintf(stderr, "start-up did not run through: %s\n",
+                         qPrintable(prompter.shown.join(QLatin1Char('|'))));
+            return false;
+        }
+        return true;
+    }
+
+    ui::WindowSet& windows() { return *m_windows; }
+    ui::TForm1& mainWindow() { return m_windows->mainWindow; }
+    const QString& serverBase() const { return m_server.base; }
+
+    SilentPrompter prompter;
+
+private:
+    QTemporaryDir m_work;
+    Server m_server;
+    app::Sites m_sites;
+    app::Clock m_clock;
+    NoBrowser m_browser;
+    app::Lifecycle m_lifecycle;
+    std::unique_ptr<ui::WindowSet> m_windows;
+};
 
 } // namespace bench
